@@ -1,0 +1,53 @@
+#include "app/HandleAboutMenu.h"
+
+#include <exception>
+
+#include "app/FileTypes.h"
+#include "app/Menu.h"
+#include "app/Windows.h"
+#include "windows/AboutWnd.h"
+
+namespace app {
+
+void HandleAboutMenu::EnableMenuItems() {
+    AboutQor().SetEnabled(true);
+}
+
+bool HandleAboutMenu::AboutQor_Action() {
+    AboutWnd().Show();
+    return false;
+}
+
+bool HandleAboutMenu::AboutMenuItem_Action() {
+    AboutWnd().Show();
+    return false;
+}
+
+HandleAboutMenu& App() {
+    auto* app = dynamic_cast<HandleAboutMenu*>(framework::CurrentApplication());
+    if (!app) throw framework::NilObjectException("no application object");
+    return *app;
+}
+
+void ApplicationAddMenuHandlers() {
+    App().AddMenuHandler("AboutQor", [] { return App().AboutQor_Action(); });
+    App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
+}
+
+void Main() {
+    try {
+        FileTypes::Announce();
+        auto app = std::make_unique<HandleAboutMenu>();
+        app->SetMenuBar(Menu());
+        framework::SetApplication(std::move(app));
+        ApplicationAddMenuHandlers();
+        InvisibleWnd();
+        framework::RunEventLoop();
+    } catch (const std::exception& e) {
+        framework::ReportUnhandled(e.what());
+    } catch (...) {
+        framework::ReportUnhandled("an exception of unknown type");
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,88 @@
+#include "app/Menu.h"
+
+#include <memory>
+#include <string>
+
+#include "app/HandleAboutMenu.h"
+#include "framework/Types.h"
+
+namespace menubar {
+
+namespace {
+
+template <class Item>
+void Add(framework::MenuItem& bar, const char* parent, framework::MenuItem::Props props) {
+    auto item = std::make_unique<Item>(props);
+    if (parent) {
+        bar.Child(parent)->Append(std::move(item));
+    } else {
+        bar.Append(std::move(item));
+    }
+}
+
+}  // namespace
+
+Menu::Menu() {
+    using framework::AppleMenuItem;
+    using framework::MenuItem;
+    using framework::QuitMenuItem;
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "File"});
+    Add<MenuItem>(
+        *this, "UntitledMenu2",
+        {.name = "Print", .autoEnable = true, .text = "Print...", .keyboardShortcut = "Cmd+P"});
+    Add<QuitMenuItem>(
+        *this, "UntitledMenu2",
+        {.name = "FileQuit", .autoEnable = true, .text = "Quit", .keyboardShortcut = "Cmd+Q"});
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu0", .text = "Edit"});
+    Add<MenuItem>(*this, "UntitledMenu0",
+                  {.name = "EditUndo", .text = "Undo", .keyboardShortcut = "Cmd+Z"});
+    Add<MenuItem>(*this, "UntitledMenu0", {.name = "UntitledMenu1", .text = "-"});
+    Add<MenuItem>(*this, "UntitledMenu0",
+                  {.name = "EditCut", .text = "Cut", .keyboardShortcut = "Cmd+X"});
+    Add<MenuItem>(*this, "UntitledMenu0",
+                  {.name = "EditCopy", .text = "Copy", .keyboardShortcut = "Cmd+C"});
+    Add<MenuItem>(*this, "UntitledMenu0",
+                  {.name = "EditPaste", .text = "Paste", .keyboardShortcut = "Cmd+V"});
+    Add<MenuItem>(*this, "UntitledMenu0", {.name = "EditClear", .text = ""});
+    Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = "Window"});
+    Add<MenuItem>(*this, "WindowMenu", {.name = "ControlMenuItem", .text = "Control"});
+    Add<MenuItem>(*this, "WindowMenu", {.name = "DescriptionMenuItem", .text = "Description"});
+    Add<MenuItem>(*this, "WindowMenu", {.name = "AboutMenuItem", .text = "About Predivo"});
+    Add<AppleMenuItem>(*this, "WindowMenu", {.name = "AboutQor", .text = "About Predivo"});
+}
+
+}  // namespace menubar
+
+namespace app {
+
+menubar::Menu& Menu() {
+    static menubar::Menu* bar = new menubar::Menu();  // lives for the whole run
+    return *bar;
+}
+
+namespace {
+
+template <class Item>
+Item& FindItem(const char* name) {
+    framework::MenuBar* bar = App().GetMenuBar();
+    auto* item = bar ? dynamic_cast<Item*>(bar->Find(name)) : nullptr;
+    if (!item) throw framework::NilObjectException(std::string("no menu item named ") + name);
+    return *item;
+}
+
+}  // namespace
+
+framework::AppleMenuItem& AboutQor() {
+    return FindItem<framework::AppleMenuItem>("AboutQor");
+}
+framework::MenuItem& AboutMenuItem() {
+    return FindItem<framework::MenuItem>("AboutMenuItem");
+}
+framework::MenuItem& DescriptionMenuItem() {
+    return FindItem<framework::MenuItem>("DescriptionMenuItem");
+}
+framework::MenuItem& ControlMenuItem() {
+    return FindItem<framework::MenuItem>("ControlMenuItem");
+}
+
+}  // namespace app

@@ -1,0 +1,27 @@
+#include "app/Pictures.h"
+
+#include "app/HandleAboutMenu.h"
+
+namespace app {
+
+namespace {
+
+std::shared_ptr<const framework::Picture> Kept(std::shared_ptr<const framework::Picture>& kept,
+                                               int resource) {
+    if (!kept) kept = App().Resources().GetPicture(resource);
+    return kept;
+}
+
+}  // namespace
+
+std::shared_ptr<const framework::Picture> AboutBanner() {
+    static std::shared_ptr<const framework::Picture> kept;
+    return Kept(kept, 168);
+}
+
+std::shared_ptr<const framework::Picture> Info32() {
+    static std::shared_ptr<const framework::Picture> kept;
+    return Kept(kept, 169);
+}
+
+}  // namespace app

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace windows {
+class AboutWnd;
+class ControlWnd;
+class DescriptionWnd;
+class InvisibleWnd;
+}  // namespace windows
+
+namespace app {
+
+// The one live window of each class, hidden ones included; created when there is none.
+windows::ControlWnd& ControlWnd();
+windows::DescriptionWnd& DescriptionWnd();
+windows::AboutWnd& AboutWnd();
+windows::InvisibleWnd& InvisibleWnd();
+
+}  // namespace app

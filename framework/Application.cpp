@@ -1,0 +1,185 @@
+#include "framework/Application.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "framework/Internal.h"
+#include "framework/Platform.h"
+#include "framework/Printing.h"
+#include "framework/Window.h"
+
+namespace framework {
+
+namespace {
+
+struct State {
+    std::unique_ptr<Application> app;
+    std::string name;
+    std::vector<FileType> fileTypes;
+    bool quitting = false;
+    int exitCode = 0;
+    bool reporting = false;
+};
+
+State& TheState() {
+    static State state;
+    return state;
+}
+
+Platform& RealPlatform() {
+    static Platform real;
+    return real;
+}
+
+Platform* installedPlatform = nullptr;
+
+// Brings the menus up to date before Qt matches a key press against the menu shortcuts: Qt
+// offers every key press to the focused widget as a shortcut override first.
+class ShortcutWatcher : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
+                UpdateMenus();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Qt ends the process on a fatal message. The only fatal one a person can meet is a display
+// that cannot be opened; say so plainly instead of dumping core.
+void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "%s cannot start: no graphical display could be opened.\n"
+                     "Run it on a desktop, or set DISPLAY to a running X server.\n(%s)\n",
+                     TheState().name.c_str(), qPrintable(message));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+void Platform::Beep() {
+    QApplication::beep();
+}
+
+void Platform::MsgBox(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, ToQ(ApplicationName()), ToQ(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void Platform::ReportUnhandledException(const std::string& what) {
+    std::fprintf(stderr, "%s: unexpected error: %s\n", ApplicationName().c_str(), what.c_str());
+    QMessageBox::critical(QApplication::activeWindow(), ToQ(ApplicationName()),
+                          QObject::tr("An unexpected error occurred, and %1 has to close.\n\n%2")
+                              .arg(ToQ(ApplicationName()), ToQ(what)));
+}
+
+Platform& CurrentPlatform() {
+    return installedPlatform ? *installedPlatform : RealPlatform();
+}
+
+void SetPlatform(Platform* platform) {
+    installedPlatform = platform;
+}
+
+const std::string& ApplicationName() {
+    return TheState().name;
+}
+
+void SetApplication(std::unique_ptr<Application> app) {
+    TheState().app = std::move(app);
+}
+
+Application* CurrentApplication() {
+    return TheState().app.get();
+}
+
+void Quit(int exitCode) {
+    State& state = TheState();
+    if (state.quitting) return;
+    state.quitting = true;
+    state.exitCode = exitCode;
+    for (Window* w : LiveWindows()) w->CloseWindow();
+    QCoreApplication::exit(exitCode);
+}
+
+bool Quitting() {
+    return TheState().quitting;
+}
+
+void RunEventLoop() {
+    // A quit asked for before the loop starts would otherwise be lost.
+    if (Quitting() || !qApp) return;
+    QApplication::exec();
+}
+
+void Guarded(const std::function<void()>& code) {
+    try {
+        code();
+    } catch (const std::exception& e) {
+        ReportUnhandled(e.what());
+    } catch (...) {
+        ReportUnhandled("an exception of unknown type");
+    }
+}
+
+void ReportUnhandled(const std::string& what) {
+    State& state = TheState();
+    if (!state.reporting) {
+        state.reporting = true;
+        try {
+            CurrentPlatform().ReportUnhandledException(what);
+        } catch (...) {
+            std::fprintf(stderr, "unexpected error: %s\n", what.c_str());
+        }
+        state.reporting = false;
+    }
+    Quit(1);
+}
+
+void FileType::Register() const {
+    TheState().fileTypes.push_back(*this);
+}
+
+const std::vector<FileType>& RegisteredFileTypes() {
+    return TheState().fileTypes;
+}
+
+Runtime::Runtime(int& argc, char** argv, std::string_view displayName) {
+    TheState().name = std::string(displayName);
+    qInstallMessageHandler(&MessageHandler);
+    QApplication::setApplicationName(ToQ(displayName));
+    qtApp_ = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    qtApp_->installEventFilter(new ShortcutWatcher(qtApp_.get()));
+}
+
+Runtime::~Runtime() {
+    Shutdown();
+}
+
+int Runtime::Shutdown() {
+    State& state = TheState();
+    DisposeAllWindows();
+    state.app.reset();
+    return state.exitCode;
+}
+
+}  // namespace framework

@@ -1,0 +1,586 @@
+#include "framework/Controls.h"
+
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "framework/Internal.h"
+#include "framework/PictureData.h"
+#include "framework/Printing.h"
+#include "framework/Window.h"
+
+namespace framework {
+
+QFont ToQFont(const Font& font) {
+    QFont f;
+    if (font.face == "System") {
+        f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    } else if (font.face == "Courier") {
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    } else if (font.face == "Times") {
+        f = QFont(QStringLiteral("serif"));
+        f.setStyleHint(QFont::Serif);
+    } else {
+        f = QFont(ToQ(font.face));
+    }
+    f.setPixelSize(std::max(1, font.size));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+std::string KeyTextOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Backspace:
+            return "\x08";
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return "\t";
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return "\r";
+        case Qt::Key_Escape:
+            return "\x1b";
+        case Qt::Key_Delete:
+            return "\x7f";
+        case Qt::Key_Home:
+            return "\x01";
+        case Qt::Key_End:
+            return "\x04";
+        case Qt::Key_PageUp:
+            return "\x0b";
+        case Qt::Key_PageDown:
+            return "\x0c";
+        case Qt::Key_Left:
+            return "\x1c";
+        case Qt::Key_Right:
+            return "\x1d";
+        case Qt::Key_Up:
+            return "\x1e";
+        case Qt::Key_Down:
+            return "\x1f";
+        default:
+            break;
+    }
+    QString text = event.text();
+    // A command-key letter is the control character of that letter, whatever the platform put
+    // into the event's text.
+    if ((event.modifiers() & Qt::ControlModifier) && event.key() >= Qt::Key_A &&
+        event.key() <= Qt::Key_Z) {
+        return std::string(1, static_cast<char>(event.key() - Qt::Key_A + 1));
+    }
+    return FromQ(text);
+}
+
+bool AnyKeyRefused(const std::function<bool(std::string_view)>& keyDown, const std::string& text) {
+    if (!keyDown) return false;
+    // One character at a time, so that a text of several characters cannot slip a refused one
+    // past the handler.
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t len = lead < 0x80    ? 1
+                          : lead >= 0xF0 ? 4
+                          : lead >= 0xE0 ? 3
+                          : lead >= 0xC0 ? 2
+                                         : 1;
+        len = std::min(len, text.size() - i);
+        if (keyDown(std::string_view(text).substr(i, len))) return true;
+        i += len;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Control
+
+Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+
+Control::~Control() = default;
+
+void Control::Place(QWidget* widget, const Rect& bounds, bool enabled, bool visible,
+                    const Locks& locks, std::string parent) {
+    widget_ = widget;
+    designBounds_ = bounds;
+    locks_ = locks;
+    parent_ = std::move(parent);
+    widget->setObjectName(ToQ(name_));
+    widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    widget->setEnabled(enabled);
+    // Later controls lie over earlier ones, a field over the panel that holds it.
+    widget->raise();
+    if (!visible) widget->hide();
+}
+
+bool Control::Enabled() const {
+    return widget_ && widget_->isEnabled();
+}
+void Control::SetEnabled(bool enabled) {
+    if (widget_) widget_->setEnabled(enabled);
+}
+bool Control::Visible() const {
+    return widget_ && !widget_->isHidden();
+}
+void Control::SetVisible(bool visible) {
+    if (widget_) widget_->setVisible(visible);
+}
+Rect Control::Bounds() const {
+    if (!widget_) return {};
+    const QRect g = widget_->geometry();
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
+namespace {
+
+QWidget* ContentOf(Window& owner) {
+    return static_cast<WindowFrame*>(owner.Widget())->Content();
+}
+
+// The same colours whether the control is enabled or not: a disabled result field must stay
+// as readable as the rest.
+void SetColours(QWidget* w, QPalette::ColorRole fg, Color text, QPalette::ColorRole bg,
+                std::optional<Color> back) {
+    QPalette palette = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, fg, ToQColor(text));
+        if (back) palette.setColor(group, bg, ToQColor(*back));
+    }
+    w->setPalette(palette);
+}
+
+Qt::Alignment ToQAlign(Align a) {
+    switch (a) {
+        case Align::Centre:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+std::string ToFieldText(QString text) {
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+    text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    return FromQ(text);
+}
+
+QString FromFieldText(std::string_view text) {
+    QString q = ToQ(text);
+    q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return q;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// EditField
+
+// The two Qt editors behind a field share this: every typed character goes through the
+// field's KeyDown before the editor sees it.
+class EditField::Impl {
+  public:
+    explicit Impl(EditField& field) : field(field) {}
+    virtual ~Impl() = default;
+    virtual QWidget* Widget() = 0;
+    virtual QString Text() const = 0;
+    virtual void SetText(const QString& text) = 0;
+    virtual int SelStart() const = 0;
+    virtual int SelLength() const = 0;
+    virtual void Select(int start, int length) = 0;
+    virtual bool SelBold() const { return false; }
+    virtual void SetSelBold(bool) {}
+
+    // True when the event must not reach the editor.
+    bool Filter(QEvent* event) {
+        if (!field.KeyDown) return false;
+        std::string text;
+        if (event->type() == QEvent::KeyPress) {
+            text = KeyTextOf(*static_cast<QKeyEvent*>(event));
+        } else if (event->type() == QEvent::InputMethod) {
+            text = FromQ(static_cast<QInputMethodEvent*>(event)->commitString());
+        } else {
+            return false;
+        }
+        if (text.empty()) return false;
+        bool refused = true;  // a handler that fails refuses the key
+        GuardedFor(field.Owner(), [&] { refused = AnyKeyRefused(field.KeyDown, text); });
+        return refused;
+    }
+
+    EditField& field;
+};
+
+namespace {
+
+class LineEditor : public QLineEdit {
+  public:
+    LineEditor(EditField::Impl& impl, QWidget* parent) : QLineEdit(parent), impl_(impl) {}
+
+  protected:
+    bool event(QEvent* e) override {
+        if (impl_.Filter(e)) return true;
+        return QLineEdit::event(e);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override {
+        if (impl_.Filter(e)) return;
+        QLineEdit::inputMethodEvent(e);
+    }
+
+  private:
+    EditField::Impl& impl_;
+};
+
+class TextEditor : public QTextEdit {
+  public:
+    TextEditor(EditField::Impl& impl, QWidget* parent) : QTextEdit(parent), impl_(impl) {}
+
+  protected:
+    bool event(QEvent* e) override {
+        if (impl_.Filter(e)) return true;
+        return QTextEdit::event(e);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override {
+        if (impl_.Filter(e)) return;
+        QTextEdit::inputMethodEvent(e);
+    }
+
+  private:
+    EditField::Impl& impl_;
+};
+
+class LineImpl : public EditField::Impl {
+  public:
+    LineImpl(EditField& field, QWidget* parent)
+        : Impl(field), edit(new LineEditor(*this, parent)) {}
+    QWidget* Widget() override { return edit; }
+    QString Text() const override { return edit->text(); }
+    void SetText(const QString& text) override { edit->setText(text); }
+    int SelStart() const override {
+        return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    }
+    int SelLength() const override { return edit->hasSelectedText() ? edit->selectionLength() : 0; }
+    void Select(int start, int length) override {
+        const int size = static_cast<int>(edit->text().size());
+        start = std::clamp(start, 0, size);
+        length = std::clamp(length, 0, size - start);
+        if (length == 0) {
+            edit->setCursorPosition(start);
+        } else {
+            edit->setSelection(start, length);
+        }
+    }
+    LineEditor* edit;
+};
+
+class TextImpl : public EditField::Impl {
+  public:
+    TextImpl(EditField& field, QWidget* parent, int limit)
+        : Impl(field), edit(new TextEditor(*this, parent)), limit(limit) {
+        if (limit > 0) {
+            QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
+                             [this](int pos, int, int added) { Trim(pos, added); });
+        }
+    }
+    QWidget* Widget() override { return edit; }
+    QString Text() const override { return edit->toPlainText(); }
+    void SetText(const QString& text) override {
+        edit->setPlainText(limit > 0 ? text.left(limit) : text);
+    }
+    int SelStart() const override { return edit->textCursor().selectionStart(); }
+    int SelLength() const override {
+        const QTextCursor c = edit->textCursor();
+        return c.selectionEnd() - c.selectionStart();
+    }
+    void Select(int start, int length) override {
+        QTextCursor c = edit->textCursor();
+        const int size = CharacterCount();
+        start = std::clamp(start, 0, size);
+        length = std::clamp(length, 0, size - start);
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+    }
+    bool SelBold() const override {
+        QTextCursor c = edit->textCursor();
+        if (!c.hasSelection()) return c.charFormat().fontWeight() >= QFont::Bold;
+        for (int p = c.selectionStart(); p < c.selectionEnd(); ++p) {
+            QTextCursor probe(edit->document());
+            probe.setPosition(p + 1);
+            if (probe.charFormat().fontWeight() < QFont::Bold) return false;
+        }
+        return true;
+    }
+    void SetSelBold(bool bold) override {
+        QTextCharFormat format;
+        format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+        edit->textCursor().mergeCharFormat(format);
+    }
+    // Characters of the text, a line break counting as one.
+    int CharacterCount() const { return edit->document()->characterCount() - 1; }
+
+    // Whatever road the text came by (typing, paste, drop, input method, undo), the field never
+    // holds more than its limit: the excess of the edit just made is taken out again, as part
+    // of that same edit so that one undo takes back both.
+    void Trim(int pos, int added) {
+        if (trimming || added <= 0) return;
+        const int excess = CharacterCount() - limit;
+        if (excess <= 0) return;
+        trimming = true;
+        const int end = std::min(pos + added, CharacterCount());
+        const int start = std::max(0, end - excess);
+        QTimer::singleShot(0, edit, [this, start, end] {
+            QTextCursor c(edit->document());
+            c.joinPreviousEditBlock();
+            c.setPosition(start);
+            c.setPosition(std::min(end, CharacterCount()), QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+            c.endEditBlock();
+            trimming = false;
+        });
+    }
+
+    TextEditor* edit;
+    int limit;
+    bool trimming = false;
+};
+
+}  // namespace
+
+EditField::EditField(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)), limitText_(std::max(0, props.limitText)) {
+    QWidget* parent = ContentOf(owner);
+    if (props.multiLine) {
+        auto impl = std::make_unique<TextImpl>(*this, parent, limitText_);
+        TextEditor* edit = impl->edit;
+        edit->setAcceptRichText(false);
+        edit->setTabChangesFocus(true);
+        edit->setVerticalScrollBarPolicy(props.scrollBarVertical ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
+        edit->setHorizontalScrollBarPolicy(props.scrollBarHorizontal ? Qt::ScrollBarAsNeeded
+                                                                     : Qt::ScrollBarAlwaysOff);
+        edit->setLineWrapMode(props.scrollBarHorizontal ? QTextEdit::NoWrap
+                                                        : QTextEdit::WidgetWidth);
+        edit->setReadOnly(props.readOnly);
+        if (props.readOnly) edit->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        edit->setFrameShape(props.border ? QFrame::StyledPanel : QFrame::NoFrame);
+        edit->document()->setDefaultFont(ToQFont(props.font));
+        edit->setFont(ToQFont(props.font));
+        // Small fields need every pixel for their text.
+        if (props.bounds.height < 40) edit->document()->setDocumentMargin(1);
+        QTextOption option = edit->document()->defaultTextOption();
+        option.setAlignment(ToQAlign(props.alignment));
+        edit->document()->setDefaultTextOption(option);
+        impl_ = std::move(impl);
+    } else {
+        auto impl = std::make_unique<LineImpl>(*this, parent);
+        LineEditor* edit = impl->edit;
+        edit->setFrame(props.border);
+        edit->setReadOnly(props.readOnly);
+        edit->setFont(ToQFont(props.font));
+        edit->setAlignment(ToQAlign(props.alignment) | Qt::AlignVCenter);
+        edit->setTextMargins(0, 0, 0, 0);
+        if (limitText_ > 0) edit->setMaxLength(limitText_);
+        impl_ = std::move(impl);
+    }
+    QWidget* w = impl_->Widget();
+    SetColours(w, QPalette::Text, props.textColor, QPalette::Base, props.backColor);
+    if (!props.accessibleName.empty()) w->setAccessibleName(ToQ(props.accessibleName));
+    impl_->SetText(FromFieldText(props.text));
+    Place(w, props.bounds, props.enabled, props.visible, props.locks, props.parent);
+}
+
+EditField::~EditField() = default;
+
+std::string EditField::Text() const {
+    return ToFieldText(impl_->Text());
+}
+void EditField::SetText(std::string_view text) {
+    impl_->SetText(FromFieldText(text));
+}
+int EditField::SelStart() const {
+    return impl_->SelStart();
+}
+void EditField::SetSelStart(int start) {
+    impl_->Select(start, 0);
+}
+int EditField::SelLength() const {
+    return impl_->SelLength();
+}
+void EditField::SetSelLength(int length) {
+    impl_->Select(impl_->SelStart(), length);
+}
+bool EditField::SelBold() const {
+    return impl_->SelBold();
+}
+void EditField::SetSelBold(bool bold) {
+    impl_->SetSelBold(bold);
+}
+void EditField::SetFocus() {
+    impl_->Widget()->setFocus(Qt::OtherFocusReason);
+}
+bool EditField::HasFocus() const {
+    return impl_->Widget()->hasFocus();
+}
+
+std::unique_ptr<framework::StyledTextPrinter> EditField::StyledTextPrinter(
+    PrinterGraphics& graphics, int wrapWidth) const {
+    if (auto* text = dynamic_cast<TextImpl*>(impl_.get())) {
+        return std::make_unique<framework::StyledTextPrinter>(graphics, *text->edit->document(),
+                                                              wrapWidth);
+    }
+    QTextDocument doc(impl_->Text());
+    doc.setDefaultFont(impl_->Widget()->font());
+    return std::make_unique<framework::StyledTextPrinter>(graphics, doc, wrapWidth);
+}
+
+// ---------------------------------------------------------------------------------------------
+// StaticText, PushButton
+
+StaticText::StaticText(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)) {
+    auto* label = new QLabel(ContentOf(owner));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(ToQ(props.text));
+    label->setFont(ToQFont(props.font));
+    label->setAlignment(ToQAlign(props.alignment) | Qt::AlignVCenter);
+    SetColours(label, QPalette::WindowText, props.textColor, QPalette::Window, std::nullopt);
+    Place(label, props.bounds, props.enabled, props.visible, props.locks, props.parent);
+}
+
+std::string StaticText::Text() const {
+    return FromQ(static_cast<QLabel*>(Widget())->text());
+}
+void StaticText::SetText(std::string_view text) {
+    static_cast<QLabel*>(Widget())->setText(ToQ(text));
+}
+
+PushButton::PushButton(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)) {
+    auto* button = new QPushButton(ToQ(props.caption), ContentOf(owner));
+    button->setFont(ToQFont(props.font));
+    button->setAutoDefault(false);
+    button->setDefault(props.isDefault);
+    QObject::connect(button, &QPushButton::clicked, button, [this] {
+        if (Action) GuardedFor(Owner(), Action);
+    });
+    Place(button, props.bounds, props.enabled, props.visible, props.locks, props.parent);
+}
+
+std::string PushButton::Caption() const {
+    return FromQ(static_cast<QPushButton*>(Widget())->text());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Canvas, Rectangle
+
+namespace {
+
+class CanvasWidget : public QWidget {
+  public:
+    CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const auto& picture = canvas_.Backdrop();
+        if (!picture) return;
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), picture->Pixels().For(devicePixelRatioF()));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        bool claimed = false;
+        if (canvas_.MouseDown) {
+            const QPoint p = event->position().toPoint();
+            GuardedFor(canvas_.Owner(), [&] { claimed = canvas_.MouseDown(p.x(), p.y()); });
+        }
+        // Not claimed: the window sees the press too.
+        event->setAccepted(claimed);
+    }
+    void enterEvent(QEnterEvent*) override {
+        setCursor(canvas_.MouseDown ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+
+  private:
+    Canvas& canvas_;
+};
+
+class RectangleWidget : public QWidget {
+  public:
+    RectangleWidget(const Rectangle& rect, QWidget* parent) : QWidget(parent), rect_(rect) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const auto& p = rect_.Properties();
+        QPainter painter(this);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(rect(), ToQColor(p.fillColor));
+        const QColor tl = ToQColor(p.topLeftColor);
+        const QColor br = ToQColor(p.bottomRightColor);
+        for (int i = 0; i < p.borderWidth && 2 * i < std::min(w, h); ++i) {
+            painter.fillRect(i, i, w - 2 * i, 1, tl);          // top
+            painter.fillRect(i, i, 1, h - 2 * i, tl);          // left
+            painter.fillRect(i, h - 1 - i, w - 2 * i, 1, br);  // bottom
+            painter.fillRect(w - 1 - i, i, 1, h - 2 * i, br);  // right
+        }
+    }
+
+  private:
+    const Rectangle& rect_;
+};
+
+}  // namespace
+
+Canvas::Canvas(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)), backdrop_(props.backdrop) {
+    auto* widget = new CanvasWidget(*this, ContentOf(owner));
+    widget->setFocusPolicy(props.acceptFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (!props.accessibleName.empty()) widget->setAccessibleName(ToQ(props.accessibleName));
+    Place(widget, props.bounds, props.enabled, props.visible, props.locks, props.parent);
+}
+
+void Canvas::SetBackdrop(std::shared_ptr<const Picture> picture) {
+    backdrop_ = std::move(picture);
+    if (Widget()) Widget()->update();
+}
+
+Rectangle::Rectangle(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)), props_(props) {
+    auto* widget = new RectangleWidget(*this, ContentOf(owner));
+    Place(widget, props.bounds, true, props.visible, props.locks, props.parent);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Timer
+
+Timer::Timer(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)),
+      timer_(new QTimer),
+      mode_(props.mode),
+      period_(props.period) {
+    timer_->setSingleShot(mode_ == Mode::Single);
+    timer_->setInterval(std::max(0, period_));
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
+        if (Action) GuardedFor(Owner(), Action);
+    });
+    if (mode_ != Mode::Off) timer_->start();
+}
+
+Timer::~Timer() {
+    delete timer_;
+}
+
+}  // namespace framework

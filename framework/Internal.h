@@ -1,0 +1,80 @@
+#pragma once
+
+// Qt-side helpers shared by the framework's own sources. Never included outside framework/.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/Types.h"
+
+class QKeyEvent;
+class QMenuBar;
+
+namespace framework {
+
+class Window;
+class MenuBar;
+
+inline QString ToQ(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string FromQ(const QString& s) {
+    return s.toStdString();
+}
+inline QColor ToQColor(Color c) {
+    return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
+
+QFont ToQFont(const Font& font);
+
+// The key a KeyDown handler receives for a key press: the typed text, or the control character
+// of an editing or navigation key (backspace 8, tab 9, return 13, delete 127, arrows 28 to 31,
+// ...). Empty for keys that type nothing, such as a modifier on its own.
+std::string KeyTextOf(const QKeyEvent& event);
+
+// Asks each character of a typed text of the handler; true when one of them is refused.
+bool AnyKeyRefused(const std::function<bool(std::string_view)>& keyDown, const std::string& text);
+
+// Runs program code for a window, keeping the window alive while it runs even if the code
+// closes it.
+void GuardedFor(Window& window, const std::function<void()>& code);
+
+// The top-level Qt window behind a framework window: the menu bar above the content area.
+class WindowFrame : public QWidget {
+  public:
+    explicit WindowFrame(Window& owner);
+    Window* Owner() const { return owner_; }
+    void Detach() { owner_ = nullptr; }
+    QWidget* Content() const { return content_; }
+    void InstallMenuBar(MenuBar& bar);
+    bool HasMenuBar() const { return menuBar_ != nullptr; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Window* owner_;
+    QWidget* content_;
+    QMenuBar* menuBar_ = nullptr;
+};
+
+// Destroys every window, live or closed; the runtime's last step before Qt goes away.
+void DisposeAllWindows();
+
+// The name the application shows for itself, such as the title of its application menu.
+const std::string& ApplicationName();
+
+// Builds, for one window, a Qt menu bar from the shared items. On a platform without an
+// application menu the items that belong there go into a first menu titled with the
+// application's name.
+QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent);
+
+}  // namespace framework

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace framework {
+
+class PrinterGraphics;
+
+// Everything the program does that a person perceives outside its own windows: the alert sound,
+// modal message boxes, the printer dialog and the report of an unhandled exception.
+//
+// This is the framework's one seam for tests. The default implementation talks to the real
+// platform; a test derives from it, overrides what it wants to observe and installs its object
+// with SetPlatform. Production code never installs anything.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    virtual void Beep();
+    // Modal: returns when the person has dismissed the box.
+    virtual void MsgBox(const std::string& text);
+    // The platform's printer dialog; nothing when the person cancels.
+    virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog();
+    virtual void ReportUnhandledException(const std::string& what);
+};
+
+// The platform in force; never null.
+Platform& CurrentPlatform();
+// Installs a stand-in (not owned), or restores the real platform when given nullptr.
+void SetPlatform(Platform* platform);
+
+// Shorthands the program calls.
+inline void Beep() {
+    CurrentPlatform().Beep();
+}
+inline void MsgBox(const std::string& text) {
+    CurrentPlatform().MsgBox(text);
+}
+
+}  // namespace framework

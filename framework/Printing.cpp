@@ -1,0 +1,90 @@
+#include "framework/Printing.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include "framework/Platform.h"
+
+namespace framework {
+
+std::unique_ptr<PrinterGraphics> Platform::OpenPrinterDialog() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get());
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return std::make_unique<PrinterGraphics>(std::move(printer));
+}
+
+PrinterGraphics::PrinterGraphics(std::unique_ptr<QPrinter> printer)
+    : printer_(std::move(printer)), painter_(std::make_unique<QPainter>(printer_.get())) {}
+
+PrinterGraphics::~PrinterGraphics() {
+    if (painter_->isActive()) painter_->end();
+}
+
+QPainter& PrinterGraphics::Painter() {
+    // Points, whatever the printer's resolution.
+    painter_->resetTransform();
+    const double scale = printer_->resolution() / 72.0;
+    painter_->scale(scale, scale);
+    return *painter_;
+}
+
+int PrinterGraphics::PageWidth() const {
+    return static_cast<int>(printer_->pageRect(QPrinter::Point).width());
+}
+
+int PrinterGraphics::PageHeight() const {
+    return static_cast<int>(printer_->pageRect(QPrinter::Point).height());
+}
+
+void PrinterGraphics::NextPage() {
+    printer_->newPage();
+    ++pages_;
+}
+
+StyledTextPrinter::StyledTextPrinter(PrinterGraphics& graphics, const QTextDocument& text,
+                                     int wrapWidth)
+    : graphics_(graphics), doc_(text.clone()) {
+    doc_->setDocumentMargin(0);
+    doc_->setTextWidth(wrapWidth);
+}
+
+StyledTextPrinter::~StyledTextPrinter() = default;
+
+bool StyledTextPrinter::Eof() const {
+    return offset_ >= doc_->size().height() - 0.5;
+}
+
+void StyledTextPrinter::DrawBlock(int x, int y, int height) {
+    if (Eof() || height <= 0) return;
+    const double limit = offset_ + height;
+    // The bottom of the last line that fits whole; a line taller than the block is cut.
+    double end = offset_;
+    for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* layout = b.layout();
+        const double top = layout->position().y();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const double bottom = top + line.y() + line.height();
+            if (bottom > offset_ + 0.01 && bottom <= limit) end = bottom;
+        }
+    }
+    if (end <= offset_) end = limit;
+    end = std::min(end, doc_->size().height());
+
+    QPainter& painter = graphics_.Painter();
+    painter.save();
+    painter.translate(x, y - offset_);
+    const QRectF visible(0, offset_, doc_->textWidth(), end - offset_);
+    painter.setClipRect(visible);
+    doc_->drawContents(&painter, visible);
+    painter.restore();
+    offset_ = end;
+}
+
+}  // namespace framework

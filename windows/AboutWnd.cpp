@@ -1,0 +1,57 @@
+#include "windows/AboutWnd.h"
+
+#include "app/Pictures.h"
+#include "app/Windows.h"
+#include "windows/ControlWnd.h"
+
+namespace windows {
+
+using namespace framework;
+
+void AboutWnd::Layout() {
+    SetProperties({
+        .width = 314,
+        .height = 200,
+        .frame = Frame::ModalDialog,
+        .hasBackColor = true,
+        .backColor = 0xFFFFFF,
+        .title = "",
+        .visible = true,
+        .resizeable = true,
+    });
+}
+
+void AboutWnd::CreateControls() {
+    Add<StaticText>("StaticText5", {
+                                       .bounds = {1, 178, 313, 16},
+                                       .text = "Copyright 2006 The Predivo developers",
+                                       .font = {"Times", 10, true},
+                                       .alignment = Align::Centre,
+                                       .textColor = 0x1822CD,
+                                   });
+    Add<Canvas>("Canvas2", {
+                               .bounds = {77, 143, 149, 23},
+                               .backdrop = app::AboutBanner(),
+                           });
+    Add<StaticText>("StaticText1", {
+                                       .bounds = {1, 49, 308, 31},
+                                       .text = "Predivo",
+                                       .font = {"System", 24, true},
+                                       .alignment = Align::Centre,
+                                       .textColor = 0x000080,
+                                   });
+}
+
+bool AboutWnd::KeyDown(std::string_view) {
+    app::AboutWnd().Hide();
+    app::ControlWnd().Show();
+    return false;
+}
+
+bool AboutWnd::MouseDown(int, int) {
+    app::AboutWnd().Hide();
+    app::ControlWnd().Show();
+    return false;
+}
+
+}  // namespace windows

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/Window.h"
+
+namespace windows {
+
+// The start-up screen and About box: the product name, a banner and the rights notice. Any key
+// or click puts it away and brings the calculator to the front.
+class AboutWnd : public framework::Window {
+  protected:
+    void Layout() override;
+    void CreateControls() override;
+    bool KeyDown(std::string_view key) override;
+    bool MouseDown(int x, int y) override;
+};
+
+}  // namespace windows

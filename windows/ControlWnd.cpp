@@ -1,0 +1,271 @@
+#include "windows/ControlWnd.h"
+
+#include "app/Menu.h"
+#include "app/Pictures.h"
+#include "app/Windows.h"
+#include "calc/Calculation.h"
+#include "calc/KeyFilter.h"
+#include "framework/Application.h"
+#include "framework/Platform.h"
+#include "windows/AboutWnd.h"
+#include "windows/DescriptionWnd.h"
+
+namespace windows {
+
+using namespace framework;
+
+namespace {
+
+// A refused key sounds the alert and goes no further.
+bool RefuseUnlessAccepted(std::string_view key, bool pointAllowed) {
+    if (calc::IsAcceptedKey(key, pointAllowed)) return false;
+    Beep();
+    return true;
+}
+
+const char* FieldName(calc::Field field) {
+    switch (field) {
+        case calc::Field::tp:
+            return "tpFld";
+        case calc::Field::fp:
+            return "fpFld";
+        case calc::Field::fn:
+            return "fnFld";
+        case calc::Field::tn:
+            return "tnFld";
+        case calc::Field::pre:
+            return "preFld";
+        case calc::Field::dt:
+            return "dtFld";
+        case calc::Field::t:
+            return "tFld";
+        case calc::Field::ppp:
+            return "pppFld";
+    }
+    return "tpFld";
+}
+
+}  // namespace
+
+void ControlWnd::Layout() {
+    SetProperties({
+        .width = 515,
+        .height = 440,
+        .minWidth = 64,
+        .minHeight = 64,
+        .maxWidth = 500,
+        .maxHeight = 500,
+        .frame = Frame::Document,
+        .composite = false,
+        .hasBackColor = true,
+        .backColor = 0xFFFFFF,
+        .title = "Varnholt",
+        .visible = true,
+        .fullScreen = false,
+        .menuBarVisible = true,
+        .closeButton = true,
+        .resizeable = false,
+        .liveResize = false,
+        .maximizeButton = false,
+        .minimizeButton = true,
+    });
+}
+
+void ControlWnd::CreateControls() {
+    CreateControls0();
+}
+
+void ControlWnd::CreateControls0() {
+    const Rectangle::Props panel{
+        .fillColor = 0xE6E6E6,
+        .topLeftColor = 0x808080,
+        .bottomRightColor = 0x333333,
+        .borderWidth = 2,
+    };
+    auto panelAt = [&](Rect bounds) {
+        Rectangle::Props p = panel;
+        p.bounds = bounds;
+        return p;
+    };
+    Add<Rectangle>("Rectangle1", panelAt({201, 128, 72, 74}));
+    Add<Rectangle>("Rectangle2", panelAt({272, 128, 72, 74}));
+
+    auto frequency = [](Rect bounds, const char* parent, const char* spoken) {
+        return EditField::Props{
+            .bounds = bounds,
+            .font = {"Courier", 12, true},
+            .alignment = Align::Centre,
+            .textColor = 0x1822CD,
+            .multiLine = true,
+            .styled = false,
+            .limitText = 5,
+            .locks = {true, true, true, true},
+            .parent = parent,
+            .accessibleName = spoken,
+        };
+    };
+    Add<EditField>("tpFld",
+                   frequency({213, 138, 46, 18}, "Rectangle1", "Test positive, disorder present"))
+        .KeyDown = [this](std::string_view k) { return tpFld_KeyDown(k); };
+    Add<EditField>("fpFld",
+                   frequency({286, 138, 46, 18}, "Rectangle2", "Test positive, disorder absent"))
+        .KeyDown = [this](std::string_view k) { return fpFld_KeyDown(k); };
+    Add<EditField>("fnFld",
+                   frequency({213, 172, 46, 18}, "Rectangle1", "Test negative, disorder present"))
+        .KeyDown = [this](std::string_view k) { return fnFld_KeyDown(k); };
+    Add<EditField>("tnFld",
+                   frequency({286, 172, 46, 18}, "Rectangle2", "Test negative, disorder absent"))
+        .KeyDown = [this](std::string_view k) { return tnFld_KeyDown(k); };
+
+    auto percentage = [](int top, Color colour, bool enabled, const char* spoken) {
+        return EditField::Props{
+            .bounds = {397, top, 80, 20},
+            .font = {"System", 12},
+            .alignment = Align::Centre,
+            .textColor = colour,
+            .enabled = enabled,
+            .multiLine = false,
+            .styled = true,
+            .limitText = 9,
+            .accessibleName = spoken,
+        };
+    };
+    Add<EditField>("preFld", percentage(240, 0x000080, true, "Percent prevalence in population"))
+        .KeyDown = [this](std::string_view k) { return preFld_KeyDown(k); };
+    Add<EditField>("dtFld", percentage(270, 0x000080, true,
+                                       "If person has disorder, percent with positive test"))
+        .KeyDown = [this](std::string_view k) { return dtFld_KeyDown(k); };
+    Add<EditField>("tFld",
+                   percentage(300, 0x000080, true,
+                              "If person does not have disorder, percent with positive test"))
+        .KeyDown = [this](std::string_view k) { return tFld_KeyDown(k); };
+    Add<EditField>("pppFld",
+                   percentage(330, 0x000000, false, "Percent with positive test and disorder"))
+        .KeyDown = [this](std::string_view k) { return pppFld_KeyDown(k); };
+
+    Add<PushButton>("ClearBtn", {.bounds = {407, 390, 70, 30}, .caption = "Clear"}).Action =
+        [this] { ClearBtn_Action(); };
+    Add<PushButton>("CalculateBtn", {.bounds = {35, 390, 80, 30}, .caption = "Calculate"}).Action =
+        [this] { CalculateBtn_Action(); };
+
+    auto label = [](Rect bounds, const char* text, Font font = {"System", 12},
+                    Align align = Align::Left, Color colour = 0x000000, bool enabled = true) {
+        return StaticText::Props{.bounds = bounds,
+                                 .text = text,
+                                 .font = font,
+                                 .alignment = align,
+                                 .textColor = colour,
+                                 .enabled = enabled};
+    };
+    Add<StaticText>("StaticText4", label({35, 240, 355, 20}, "Percent prevalence in population:"));
+    Add<StaticText>("StaticText5", label({35, 270, 355, 20},
+                                         "If person has disorder, percent with positive test:"));
+    Add<Canvas>("Canvas2",
+                {
+                    .bounds = {240, 388, 32, 32},
+                    .backdrop = app::Info32(),
+                    .acceptFocus = false,
+                    .accessibleName = "Description",
+                })
+        .MouseDown = [this](int x, int y) { return Canvas2_MouseDown(x, y); };
+    Add<StaticText>("cTxt", label({0, 30, 514, 20}, "Copyright 2006 The Predivo developers",
+                                  {"System", 11}, Align::Centre, 0x000080, false));
+    Add<StaticText>(
+        "StaticText6",
+        label({35, 300, 355, 20}, "If person does not have disorder, percent with positive test:"));
+    Add<StaticText>("StaticText7", label({4, 6, 509, 24}, "Predivo", {"System", 24, true},
+                                         Align::Centre, 0x000080));
+    Add<StaticText>("StaticText11", label({241, 81, 66, 20}, "Disorder", {"System", 14}));
+    Add<StaticText>("StaticText12",
+                    label({209, 108, 54, 19}, "Present", {"System", 12}, Align::Centre));
+    Add<StaticText>("StaticText13",
+                    label({287, 107, 49, 20}, "Absent", {"System", 12}, Align::Centre));
+    Add<StaticText>("StaticText14", label({80, 151, 34, 19}, "Test", {"System", 14}));
+    Add<StaticText>("StaticText15", label({132, 138, 54, 20}, "Positive"));
+    Add<StaticText>("StaticText16", label({126, 171, 62, 20}, "Negative"));
+    Add<StaticText>("StaticText1",
+                    label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
+}
+
+void ControlWnd::AddMenuHandlers() {
+    AddMenuHandler("DescriptionMenuItem", [this] { return DescriptionMenuItem_Action(); });
+    AddMenuHandler("AboutQor", [this] { return AboutQor_Action(); });
+}
+
+bool ControlWnd::tpFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, false);
+}
+bool ControlWnd::fpFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, false);
+}
+bool ControlWnd::fnFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, false);
+}
+bool ControlWnd::tnFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, false);
+}
+bool ControlWnd::preFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, true);
+}
+bool ControlWnd::dtFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, true);
+}
+bool ControlWnd::tFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, true);
+}
+bool ControlWnd::pppFld_KeyDown(std::string_view key) {
+    return RefuseUnlessAccepted(key, true);
+}
+
+void ControlWnd::CalculateBtn_Action() {
+    auto text = [this](const char* name) { return Find<EditField>(name).Text(); };
+    const calc::CalcOutcome outcome =
+        calc::RunCalculation(text("tpFld"), text("fpFld"), text("fnFld"), text("tnFld"),
+                             text("preFld"), text("dtFld"), text("tFld"));
+    if (!outcome.calculated) {
+        MsgBox(outcome.message);
+        Find<EditField>(FieldName(outcome.focus)).SetFocus();
+        return;
+    }
+    for (calc::Field field : outcome.emptied) Find<EditField>(FieldName(field)).SetText("");
+    Find<EditField>("pppFld").SetText(outcome.pppText);
+}
+
+void ControlWnd::ClearBtn_Action() {
+    for (const char* name :
+         {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld", "pppFld"}) {
+        Find<EditField>(name).SetText("");
+    }
+    Find<EditField>("tpFld").SetFocus();
+}
+
+bool ControlWnd::Canvas2_MouseDown(int, int) {
+    app::DescriptionWnd().Show();
+    return false;
+}
+
+void ControlWnd::Activate() {
+    app::AboutWnd().Hide();
+}
+
+void ControlWnd::Close() {
+    Quit(0);
+}
+
+void ControlWnd::EnableMenuItems() {
+    app::ControlMenuItem().SetEnabled(false);
+    app::DescriptionMenuItem().SetEnabled(true);
+    app::AboutMenuItem().SetEnabled(true);
+}
+
+bool ControlWnd::DescriptionMenuItem_Action() {
+    app::DescriptionWnd().Show();
+    return false;
+}
+
+bool ControlWnd::AboutQor_Action() {
+    app::AboutWnd().Show();
+    return false;
+}
+
+}  // namespace windows

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string_view>
+
+#include "framework/Window.h"
+
+namespace windows {
+
+// The calculator: a two-by-two table of frequencies or three percentages in, the percent of
+// positive tests that are true positives out. The field texts are its only data.
+class ControlWnd : public framework::Window {
+  public:
+    void EnableMenuItems() override;
+
+  protected:
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers() override;
+    void Activate() override;
+    void Close() override;
+
+  private:
+    void CreateControls0();
+
+    bool tpFld_KeyDown(std::string_view key);
+    bool fpFld_KeyDown(std::string_view key);
+    bool fnFld_KeyDown(std::string_view key);
+    bool tnFld_KeyDown(std::string_view key);
+    bool preFld_KeyDown(std::string_view key);
+    bool dtFld_KeyDown(std::string_view key);
+    bool tFld_KeyDown(std::string_view key);
+    bool pppFld_KeyDown(std::string_view key);
+    void CalculateBtn_Action();
+    void ClearBtn_Action();
+    bool Canvas2_MouseDown(int x, int y);
+
+    bool DescriptionMenuItem_Action();
+    bool AboutQor_Action();
+};
+
+}  // namespace windows
