@@ -34,14 +34,18 @@ void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
 }
 
+void Start() {
+    FileTypes::Announce();
+    auto app = std::make_unique<HandleAboutMenu>();
+    app->SetMenuBar(Menu());
+    framework::SetApplication(std::move(app));
+    ApplicationAddMenuHandlers();
+    InvisibleWnd();
+}
+
 void Main() {
     try {
-        FileTypes::Announce();
-        auto app = std::make_unique<HandleAboutMenu>();
-        app->SetMenuBar(Menu());
-        framework::SetApplication(std::move(app));
-        ApplicationAddMenuHandlers();
-        InvisibleWnd();
+        Start();
         framework::RunEventLoop();
     } catch (const std::exception& e) {
         framework::ReportUnhandled(e.what());

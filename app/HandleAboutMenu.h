@@ -18,6 +18,10 @@ HandleAboutMenu& App();
 // Binds the application's own menu handlers.
 void ApplicationAddMenuHandlers();
 
+// Start-up up to the event loop: file types, the application object and its menu bar and
+// handlers, and the hidden window, which shows the About window as the start-up screen.
+void Start();
+
 // Start-up after the framework is initialised, up to the end of the event loop. An exception
 // that escapes it is reported and the program goes on to shut down normally.
 void Main();

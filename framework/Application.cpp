@@ -67,7 +67,8 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    // The program keeps no log; only what points at a real fault reaches the terminal.
+    if (type != QtCriticalMsg) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
@@ -122,6 +123,10 @@ void Quit(int exitCode) {
 
 bool Quitting() {
     return TheState().quitting;
+}
+
+int ExitStatus() {
+    return TheState().exitCode;
 }
 
 void RunEventLoop() {

@@ -46,6 +46,8 @@ Application* CurrentApplication();
 // event) and the event loop ends. A request made while quitting adds nothing.
 void Quit(int exitCode);
 bool Quitting();
+// The status the process ends with: the code of the first quit request, 0 before any.
+int ExitStatus();
 
 // Runs the event loop until the application quits.
 void RunEventLoop();

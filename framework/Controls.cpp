@@ -1,10 +1,12 @@
 #include "framework/Controls.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -169,6 +171,21 @@ Qt::Alignment ToQAlign(Align a) {
     return Qt::AlignLeft;
 }
 
+// A label keeps its text whole: where the platform's interface font runs wider than the one the
+// layout was drawn with, the letters first move a little closer, and only then is the text set
+// smaller, by up to a quarter, rather than cut off.
+QFont FittingFont(QFont font, const QString& text, int width) {
+    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+    for (int spacing = 99; !fits() && spacing >= 95; --spacing) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    }
+    const int designed = font.pixelSize();
+    while (!fits() && font.pixelSize() > designed * 3 / 4) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
 std::string ToFieldText(QString text) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
     text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
@@ -242,22 +259,63 @@ class LineEditor : public QLineEdit {
     EditField::Impl& impl_;
 };
 
+// A multi-line editor that, unlike Qt's, never holds more characters than its limit, whatever
+// road the text comes by: typing, paste, drop or an input method. Each edit that would pass the
+// limit is cut short before it is made, so undo only ever sees edits within it.
 class TextEditor : public QTextEdit {
   public:
-    TextEditor(EditField::Impl& impl, QWidget* parent) : QTextEdit(parent), impl_(impl) {}
+    TextEditor(EditField::Impl& impl, QWidget* parent, int limit)
+        : QTextEdit(parent), impl_(impl), limit_(limit) {}
+
+    int CharacterCount() const { return document()->characterCount() - 1; }
 
   protected:
     bool event(QEvent* e) override {
         if (impl_.Filter(e)) return true;
+        if (e->type() == QEvent::KeyPress && !Fits(*static_cast<QKeyEvent*>(e))) return true;
         return QTextEdit::event(e);
     }
     void inputMethodEvent(QInputMethodEvent* e) override {
         if (impl_.Filter(e)) return;
+        if (limit_ > 0 && e->commitString().size() > Room()) {
+            QInputMethodEvent cut(e->preeditString(), e->attributes());
+            cut.setCommitString(e->commitString().left(Room()), e->replacementStart(),
+                                e->replacementLength());
+            QTextEdit::inputMethodEvent(&cut);
+            return;
+        }
         QTextEdit::inputMethodEvent(e);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (limit_ <= 0 || !source->hasText()) {
+            QTextEdit::insertFromMimeData(source);
+            return;
+        }
+        textCursor().insertText(source->text().left(Room()));
+        ensureCursorVisible();
     }
 
   private:
+    // Characters that still fit once the selection is replaced.
+    qsizetype Room() const {
+        const QTextCursor c = textCursor();
+        return std::max(0, limit_ - (CharacterCount() - (c.selectionEnd() - c.selectionStart())));
+    }
+    bool Fits(const QKeyEvent& key) const {
+        if (limit_ <= 0 || (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+            return true;
+        }
+        qsizetype typed = 0;
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            typed = 1;
+        } else if (!key.text().isEmpty() && key.text().front().isPrint()) {
+            typed = key.text().size();
+        }
+        return typed <= Room();
+    }
+
     EditField::Impl& impl_;
+    int limit_;
 };
 
 class LineImpl : public EditField::Impl {
@@ -287,12 +345,7 @@ class LineImpl : public EditField::Impl {
 class TextImpl : public EditField::Impl {
   public:
     TextImpl(EditField& field, QWidget* parent, int limit)
-        : Impl(field), edit(new TextEditor(*this, parent)), limit(limit) {
-        if (limit > 0) {
-            QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
-                             [this](int pos, int, int added) { Trim(pos, added); });
-        }
-    }
+        : Impl(field), edit(new TextEditor(*this, parent, limit)), limit(limit) {}
     QWidget* Widget() override { return edit; }
     QString Text() const override { return edit->toPlainText(); }
     void SetText(const QString& text) override {
@@ -328,32 +381,10 @@ class TextImpl : public EditField::Impl {
         edit->textCursor().mergeCharFormat(format);
     }
     // Characters of the text, a line break counting as one.
-    int CharacterCount() const { return edit->document()->characterCount() - 1; }
-
-    // Whatever road the text came by (typing, paste, drop, input method, undo), the field never
-    // holds more than its limit: the excess of the edit just made is taken out again, as part
-    // of that same edit so that one undo takes back both.
-    void Trim(int pos, int added) {
-        if (trimming || added <= 0) return;
-        const int excess = CharacterCount() - limit;
-        if (excess <= 0) return;
-        trimming = true;
-        const int end = std::min(pos + added, CharacterCount());
-        const int start = std::max(0, end - excess);
-        QTimer::singleShot(0, edit, [this, start, end] {
-            QTextCursor c(edit->document());
-            c.joinPreviousEditBlock();
-            c.setPosition(start);
-            c.setPosition(std::min(end, CharacterCount()), QTextCursor::KeepAnchor);
-            c.removeSelectedText();
-            c.endEditBlock();
-            trimming = false;
-        });
-    }
+    int CharacterCount() const { return edit->CharacterCount(); }
 
     TextEditor* edit;
     int limit;
-    bool trimming = false;
 };
 
 }  // namespace
@@ -449,11 +480,11 @@ std::unique_ptr<framework::StyledTextPrinter> EditField::StyledTextPrinter(
 // StaticText, PushButton
 
 StaticText::StaticText(Window& owner, std::string name, const Props& props)
-    : Control(owner, std::move(name)) {
+    : Control(owner, std::move(name)), font_(props.font) {
     auto* label = new QLabel(ContentOf(owner));
     label->setTextFormat(Qt::PlainText);
     label->setText(ToQ(props.text));
-    label->setFont(ToQFont(props.font));
+    label->setFont(FittingFont(ToQFont(props.font), label->text(), props.bounds.width));
     label->setAlignment(ToQAlign(props.alignment) | Qt::AlignVCenter);
     SetColours(label, QPalette::WindowText, props.textColor, QPalette::Window, std::nullopt);
     Place(label, props.bounds, props.enabled, props.visible, props.locks, props.parent);
@@ -463,7 +494,9 @@ std::string StaticText::Text() const {
     return FromQ(static_cast<QLabel*>(Widget())->text());
 }
 void StaticText::SetText(std::string_view text) {
-    static_cast<QLabel*>(Widget())->setText(ToQ(text));
+    auto* label = static_cast<QLabel*>(Widget());
+    label->setText(ToQ(text));
+    label->setFont(FittingFont(ToQFont(font_), label->text(), label->width()));
 }
 
 PushButton::PushButton(Window& owner, std::string name, const Props& props)

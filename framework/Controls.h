@@ -130,6 +130,9 @@ class StaticText : public Control {
     StaticText(Window& owner, std::string name, const Props& props);
     std::string Text() const;
     void SetText(std::string_view text);
+
+  private:
+    Font font_;
 };
 
 class PushButton : public Control {

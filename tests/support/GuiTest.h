@@ -1,0 +1,76 @@
+#pragma once
+
+// Shared by the GUI tests: a stand-in for the platform's sound, message boxes and printer
+// dialog, and helpers that let queued work run the way the event loop would.
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Platform.h"
+#include "framework/Printing.h"
+#include "framework/Window.h"
+
+namespace testing_support {
+
+class RecordingPlatform : public framework::Platform {
+  public:
+    RecordingPlatform() { framework::SetPlatform(this); }
+    ~RecordingPlatform() override { framework::SetPlatform(nullptr); }
+
+    void Beep() override { ++beeps; }
+    void MsgBox(const std::string& text) override {
+        messages.push_back(text);
+        if (onMsgBox) onMsgBox();
+    }
+    std::unique_ptr<framework::PrinterGraphics> OpenPrinterDialog() override {
+        ++printerDialogs;
+        return printer ? printer() : nullptr;
+    }
+    void ReportUnhandledException(const std::string& what) override { reports.push_back(what); }
+
+    int beeps = 0;
+    std::vector<std::string> messages;
+    std::function<void()> onMsgBox;
+    int printerDialogs = 0;
+    std::function<std::unique_ptr<framework::PrinterGraphics>()> printer;
+    std::vector<std::string> reports;
+};
+
+// Lets queued calls, timers and deferred deletions run, as the event loop would between events.
+inline void Settle(int ms = 0) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::qWait(ms);
+    QCoreApplication::processEvents();
+}
+
+inline QWidget* W(const framework::Control& c) {
+    return c.Widget();
+}
+inline QWidget* W(const framework::Window& w) {
+    return w.Widget();
+}
+
+// Makes a window the active one, as a click on its title bar would.
+inline void Activate(framework::Window& window) {
+    window.Show();
+    QWidget* w = window.Widget();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w)) << window.ClassName();
+}
+
+// Closes every window so that the next test starts from nothing.
+inline void CloseAllWindows() {
+    for (auto* w : framework::LiveWindows()) w->CloseWindow();
+    Settle();
+}
+
+}  // namespace testing_support
