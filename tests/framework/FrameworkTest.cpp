@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,9 @@ class ProbeWnd : public Window {
     std::vector<std::string> keys;
     int closes = 0;
     std::function<void()> onButton;
+    void Bind(std::string item, std::function<bool()> handler) {
+        AddMenuHandler(std::move(item), std::move(handler));
+    }
 
   protected:
     virtual bool StartsVisible() const { return true; }
@@ -272,6 +277,49 @@ TEST_F(FrameworkTest, StoredLimitsNeverShrinkTheOpeningSize) {
     Settle();
     EXPECT_EQ(w.Width(), 515);
     EXPECT_EQ(w.Height(), 440);
+}
+
+TEST_F(FrameworkTest, CommandGoesToItsOwnActionThenTheFrontWindowThenTheApplication) {
+    MenuBar bar;
+    auto& menu = bar.Append(std::make_unique<MenuItem>(MenuItem::Props{.name = "M", .text = "M"}));
+    auto& item =
+        menu.Append(std::make_unique<MenuItem>(MenuItem::Props{.name = "Cmd", .text = "C"}));
+    std::vector<std::string> calls;
+    auto app = std::make_unique<Application>();
+    app->SetMenuBar(bar);
+    app->AddMenuHandler("Cmd", [&] {
+        calls.push_back("application");
+        return false;
+    });
+    SetApplication(std::move(app));
+
+    struct Row {
+        const char* what;
+        std::optional<bool> windowReturns;  // no handler on the window when empty
+        std::vector<std::string> expected;
+    };
+    const std::vector<Row> rows{
+        {"no window handler", std::nullopt, {"application"}},
+        {"window handler passes it on", false, {"window", "application"}},
+        {"window handler finishes it", true, {"window"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CloseAllWindows();
+        auto& w = Probe();
+        if (row.windowReturns) {
+            w.Bind("Cmd", [&calls, result = *row.windowReturns] {
+                calls.push_back("window");
+                return result;
+            });
+        }
+        testing_support::Activate(w);
+        calls.clear();
+        item.QtAction()->trigger();
+        EXPECT_EQ(calls, row.expected);
+    }
+    CloseAllWindows();
+    SetApplication(nullptr);
 }
 
 // Quitting and exception reports end the process, so they run in a child process each.

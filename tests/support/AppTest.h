@@ -1,0 +1,92 @@
+#pragma once
+
+// Shared by the tests of the program's windows: start-up as the program does it, and a person's
+// ways of using the menus.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <string>
+
+#include "app/HandleAboutMenu.h"
+#include "app/Windows.h"
+#include "tests/support/GuiTest.h"
+#include "windows/AboutWnd.h"
+#include "windows/ControlWnd.h"
+#include "windows/DescriptionWnd.h"
+#include "windows/InvisibleWnd.h"
+
+namespace testing_support {
+
+class AppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app::Start();
+        Settle();
+    }
+    void TearDown() override { CloseAllWindows(); }
+
+    // The calculator, in front, as it is once the start-up screen has gone.
+    windows::ControlWnd& Calculator() {
+        auto& w = app::ControlWnd();
+        Activate(w);
+        return w;
+    }
+
+    RecordingPlatform platform;
+};
+
+inline QMenu* MenuTitled(QWidget* window, const QString& title) {
+    auto* bar = window->findChild<QMenuBar*>();
+    if (!bar) return nullptr;
+    for (QAction* a : bar->actions()) {
+        if (a->menu() && a->text() == title) return a->menu();
+    }
+    return nullptr;
+}
+
+inline QAction* ActionIn(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions()) {
+        if (a->text() == text) return a;
+    }
+    return nullptr;
+}
+
+// Opens a menu of the window's bar with a click on its title, as a person would; the framework
+// brings every item's state up to date as the menu opens. The menu is left open.
+inline QMenu* OpenMenu(framework::Window& window, const QString& title) {
+    QWidget* w = window.Widget();
+    auto* bar = w->findChild<QMenuBar*>();
+    QMenu* menu = MenuTitled(w, title);
+    if (!bar || !menu) return nullptr;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000)) return nullptr;
+    return menu;
+}
+
+// Whether an item is enabled when its menu is opened in front of the window.
+inline bool EnabledInMenu(framework::Window& window, const QString& title, const QString& item) {
+    QMenu* menu = OpenMenu(window, title);
+    if (!menu) return false;
+    QAction* action = ActionIn(menu, item);
+    const bool enabled = action && action->isEnabled();
+    menu->close();
+    return enabled;
+}
+
+// Chooses an item with a click, as a person would.
+inline bool Choose(framework::Window& window, const QString& title, const QString& item) {
+    QMenu* menu = OpenMenu(window, title);
+    QAction* action = menu ? ActionIn(menu, item) : nullptr;
+    if (!action || !action->isEnabled()) {
+        if (menu) menu->close();
+        return false;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    Settle();
+    return true;
+}
+
+}  // namespace testing_support
