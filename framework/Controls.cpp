@@ -504,6 +504,8 @@ PushButton::PushButton(Window& owner, std::string name, const Props& props)
     auto* button = new QPushButton(ToQ(props.caption), ContentOf(owner));
     button->setFont(ToQFont(props.font));
     button->setAutoDefault(false);
+    // A click leaves the keyboard focus where the person was typing; Tab still reaches it.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setDefault(props.isDefault);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (Action) GuardedFor(Owner(), Action);

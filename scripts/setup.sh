@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
     fonts-dejavu-core
+    dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi python3-xlib
 )
 
 ensure_packages() {

@@ -1,5 +1,5 @@
-"""A private desktop for driving the real program: its own X screen, optionally its own
-session bus with accessibility turned on, and cleanup of everything started, even on failure.
+"""A private desktop for driving the real program: its own X screen and session bus, with
+accessibility turned on where asked, and cleanup of everything started, even on failure.
 """
 
 import os
@@ -75,7 +75,13 @@ class Desktop:
             raise
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, *_):
+        log = getattr(self, "program_log", None)
+        if exc_type is not None and log is not None:
+            log.seek(0)
+            output = log.read()
+            if output:
+                sys.stderr.write("program output:\n" + output)
         if getattr(self, "x", None):
             try:
                 self.x.close()
@@ -223,9 +229,9 @@ class Desktop:
         """Starts the program and waits until the calculator window is in front."""
         self.start_program(binary)
         return wait_for('a window titled "Varnholt"',
-                        lambda: self._alive() and self.window_titled("Varnholt"), timeout)
+                        lambda: self.alive() and self.window_titled("Varnholt"), timeout)
 
-    def _alive(self):
+    def alive(self):
         check(self.program.poll() is None,
               f"the program ended early with status {self.program.returncode}")
         return True
@@ -239,7 +245,7 @@ class Desktop:
 
 def main(test):
     """Runs test(binary) and turns its outcome into an exit status and a readable line."""
-    binary = sys.argv[1]
+    binary = os.path.abspath(sys.argv[1])
     started = time.monotonic()
     try:
         test(binary)

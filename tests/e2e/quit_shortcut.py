@@ -5,7 +5,7 @@ from desktop import Desktop, check, main
 
 def test(binary):
     with Desktop() as d:
-        calc = d.calculator(binary)
+        d.calculator(binary)
         d.xdotool("key", "ctrl+q")
         status = d.exit_status(5)
         check(status == 0, f"Ctrl+Q ended the program with status {status}")

@@ -13,6 +13,7 @@ ENTRIES = (("Percent prevalence in population", 397, 240, 80, 20, "0.3"),
            ("If person has disorder, percent with positive test", 397, 270, 80, 20, "50"),
            ("If person does not have disorder, percent with positive test", 397, 300, 80, 20, "3"))
 CALCULATE = (35, 390, 80, 30)
+EXPECTED = "4.8"
 CONTENT_HEIGHT = 440
 
 
@@ -21,7 +22,6 @@ def text_fields(Atspi, pid):
     desktop = Atspi.get_desktop(0)
     apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
     apps = [a for a in apps if a is not None and a.get_process_id() == pid]
-    check(apps, "the program does not appear on the accessibility bus")
     fields, pending = {}, list(apps)
     while pending:
         node = pending.pop()
@@ -40,6 +40,10 @@ def test(binary):
         gi.require_version("Atspi", "2.0")
         from gi.repository import Atspi
 
+        # The program registers on the accessibility bus shortly after its window shows.
+        wait_for("the program's text fields on the accessibility bus",
+                 lambda: len(text_fields(Atspi, d.program.pid)) == 8, 5)
+
         x, y, _, h = d.geometry(calc)
         top = y + h - CONTENT_HEIGHT  # the menu bar sits above the content area
 
@@ -52,12 +56,14 @@ def test(binary):
             d.xdotool("type", "--delay", "30", typed)
         fields = text_fields(Atspi, d.program.pid)
         for name, *_, typed in ENTRIES:
-            check(fields.get(name) == typed, f"{name!r} reads {fields.get(name)!r} after typing {typed!r}")
+            check(fields.get(name) == typed,
+                  f"{name!r} reads {fields.get(name)!r} after typing {typed!r}")
 
         click(*CALCULATE)
         wait_for("a result", lambda: text_fields(Atspi, d.program.pid).get(RESULT), 5)
         fields = text_fields(Atspi, d.program.pid)
-        check(fields[RESULT] == "4.8", f"{RESULT!r} reads {fields[RESULT]!r}, expected '4.8'")
+        check(fields[RESULT] == EXPECTED,
+              f"{RESULT!r} reads {fields[RESULT]!r}, expected {EXPECTED!r}")
         for name in FREQUENCIES:
             check(fields.get(name) == "", f"{name!r} reads {fields.get(name)!r}, expected empty")
 

@@ -63,8 +63,15 @@ inline QWidget* W(const framework::Window& w) {
 inline void Activate(framework::Window& window) {
     window.Show();
     QWidget* w = window.Widget();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w)) << window.ClassName();
+    // A menu that has just closed can still hold the activation for a moment.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [w] {
+            if (QApplication::activeWindow() == w) return true;
+            w->activateWindow();
+            return false;
+        },
+        2000))
+        << window.ClassName();
 }
 
 // Closes every window so that the next test starts from nothing.
