@@ -82,7 +82,9 @@ void StyledTextPrinter::DrawBlock(int x, int y, int height) {
     painter.translate(x, y - offset_);
     const QRectF visible(0, offset_, doc_->textWidth(), end - offset_);
     painter.setClipRect(visible);
-    doc_->drawContents(&painter, visible);
+    // Lines that only touch the block belong to the neighbouring block: drawn here, they would
+    // be hidden by the clip yet still be in the printed file, found twice by a search.
+    doc_->drawContents(&painter, visible.adjusted(0, 0.5, 0, -0.5));
     painter.restore();
     offset_ = end;
 }

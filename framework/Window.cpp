@@ -110,6 +110,8 @@ void WindowFrame::InstallMenuBar(MenuBar& bar) {
     if (menuBar_) return;
     menuBar_ = BuildQtMenuBar(bar, this);
     static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
+    // The designed size is the content's; the bar comes on top of it.
+    resize(width(), height() + menuBar_->sizeHint().height());
 }
 
 bool WindowFrame::event(QEvent* event) {

@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
-    fonts-dejavu-core
+    fonts-dejavu-core poppler-utils
     dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi python3-xlib
 )
 

@@ -10,7 +10,7 @@ opts=()
 if [[ ${1:-} == --sanitize ]]; then
     dir=$root/build-asan
     opts=(-DPREDIVO_SANITIZE=ON -DPREDIVO_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 fi

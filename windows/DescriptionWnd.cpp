@@ -1,5 +1,6 @@
 #include "windows/DescriptionWnd.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/Menu.h"
@@ -92,7 +93,9 @@ bool DescriptionWnd::Print_Action() {
     std::unique_ptr<PrinterGraphics> g = CurrentPlatform().OpenPrinterDialog();
     if (!g) return false;
     // The whole text, page after page: the disclaimer at its end must reach the paper too.
-    auto printer = Find<EditField>("DescribeFld2").StyledTextPrinter(*g, 540);
+    // 7.5 inches, or the printable width of a narrower page, so that no line is cut off.
+    auto printer =
+        Find<EditField>("DescribeFld2").StyledTextPrinter(*g, std::min(540, g->PageWidth()));
     printer->DrawBlock(0, 0, g->PageHeight());
     while (!printer->Eof()) {
         g->NextPage();
