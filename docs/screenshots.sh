@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots: runs Predivo on a private virtual screen, works through the
+# worked example as a person would, and saves each window as a PNG in docs/.
+# Usage: docs/screenshots.sh [PROGRAM]   (default: build/predivo; needs xvfb, xdotool, imagemagick)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+prog=${1:-$root/build/predivo}
+out=$root/docs
+
+for d in $(seq 150 199); do [[ -e /tmp/.X11-unix/X$d || -e /tmp/.X$d-lock ]] || break; done
+Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+export DISPLAY=":$d"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$prog" >/dev/null 2>&1 &
+app=$!
+
+shoot() {  # shoot WINDOW-ID FILE
+    import -window "$1" "$out/$2"
+    echo "saved docs/$2"
+}
+
+sleep 0.7
+shoot "$(xdotool search --sync --onlyvisible --class Predivo | head -n 1)" about.png
+calc=$(xdotool search --sync --onlyvisible --name '^Varnholt$' | head -n 1)
+sleep 0.3
+read -r x y < <(xdotool getwindowgeometry --shell "$calc" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
+bar=19  # the menu bar above the content area
+click() { xdotool mousemove $((x + $1)) $((y + bar + $2)) click 1; sleep 0.15; }
+click 437 250; xdotool type 0.3
+click 437 280; xdotool type 50
+click 437 310; xdotool type 3
+click 75 405
+sleep 0.3
+shoot "$calc" calculator.png
+click 256 404
+desc=$(xdotool search --sync --onlyvisible --name '^Description$' | head -n 1)
+sleep 0.5
+shoot "$desc" description.png
