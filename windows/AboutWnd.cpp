@@ -42,13 +42,11 @@ void AboutWnd::CreateControls() {
                                    });
 }
 
-bool AboutWnd::KeyDown(std::string_view) {
-    app::AboutWnd().Hide();
-    app::ControlWnd().Show();
-    return false;
-}
+bool AboutWnd::KeyDown(std::string_view) { return PutAway(); }
 
-bool AboutWnd::MouseDown(int, int) {
+bool AboutWnd::MouseDown(int, int) { return PutAway(); }
+
+bool AboutWnd::PutAway() {
     app::AboutWnd().Hide();
     app::ControlWnd().Show();
     return false;
