@@ -459,6 +459,66 @@ TEST_F(ControlWndTest, WindowMenuWithTheCalculatorInFront) {
     EXPECT_TRUE(app::AboutWnd().Visible());
 }
 
+// The Edit menu follows the focused field: what it holds, what is selected, the clipboard.
+TEST_F(ControlWndTest, EditMenuFollowsTheFocusedField) {
+    struct Row {
+        const char* what;
+        const char* field;
+        const char* text;
+        int selStart, selLength;
+        bool typedFirst;
+        QString clipboard;
+        bool undo, cut, copy, paste, del;
+    };
+    const std::vector<Row> rows{
+        {"empty field, empty clipboard", "preFld", "", 0, 0, false, "", false, false, false, false,
+         false},
+        {"empty field, text on the clipboard", "tpFld", "", 0, 0, false, "12", false, false, false,
+         true, false},
+        {"selection in a percentage field", "dtFld", "123", 0, 2, false, "", false, true, true,
+         false, true},
+        {"selection in a frequency field", "fnFld", "123", 1, 1, false, "", false, true, true,
+         false, true},
+        {"after typing", "tFld", "", 0, 0, true, "", true, false, false, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Activate(*window);
+        auto& field = Field(row.field);
+        field.SetText(row.text);
+        field.SetFocus();
+        if (row.typedFirst) QTest::keyClicks(field.Widget(), "7");
+        field.SetSelStart(row.selStart);
+        field.SetSelLength(row.selLength);
+        if (row.clipboard.isEmpty()) {
+            QApplication::clipboard()->clear();
+        } else {
+            QApplication::clipboard()->setText(row.clipboard);
+        }
+        EXPECT_EQ(EnabledInMenu(*window, "Edit", "Undo"), row.undo);
+        EXPECT_EQ(EnabledInMenu(*window, "Edit", "Cut"), row.cut);
+        EXPECT_EQ(EnabledInMenu(*window, "Edit", "Copy"), row.copy);
+        EXPECT_EQ(EnabledInMenu(*window, "Edit", "Paste"), row.paste);
+        EXPECT_EQ(EnabledInMenu(*window, "Edit", "Delete"), row.del);
+    }
+    // And they do what they say.
+    Activate(*window);
+    auto& field = Field("preFld");
+    field.SetText("0.35");
+    field.SetFocus();
+    field.SetSelStart(2);
+    field.SetSelLength(2);
+    ASSERT_TRUE(Choose(*window, "Edit", "Cut"));
+    EXPECT_EQ(Text("preFld"), "0.");
+    EXPECT_EQ(QApplication::clipboard()->text(), "35");
+    Activate(*window);
+    ASSERT_TRUE(Choose(*window, "Edit", "Paste"));
+    EXPECT_EQ(Text("preFld"), "0.35");
+    Activate(*window);
+    ASSERT_TRUE(Choose(*window, "Edit", "Undo"));
+    EXPECT_EQ(Text("preFld"), "0.");
+}
+
 TEST(ControlWndClose, ClosingQuitsWithStatusZeroWhileTheDescriptionIsOpen) {
     EXPECT_EXIT(
         {
