@@ -65,7 +65,7 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
                      "Run it on a desktop, or set DISPLAY to a running X server.\n(%s)\n",
                      TheState().name.c_str(), qPrintable(message));
         std::fflush(stderr);
-        std::_Exit(1);
+        std::quick_exit(1);
     }
     // The program keeps no log; only what points at a real fault reaches the terminal.
     if (type != QtCriticalMsg) return;

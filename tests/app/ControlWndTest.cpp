@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
 #include <QTextEdit>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -528,7 +530,7 @@ TEST(ControlWndClose, ClosingQuitsWithStatusZeroWhileTheDescriptionIsOpen) {
             app::DescriptionWnd().Show();
             calculator.CloseWindow();
             const bool ok = framework::Quitting() && framework::LiveWindows().empty();
-            std::_Exit(ok ? framework::ExitStatus() : 99);
+            std::quick_exit(ok ? framework::ExitStatus() : 99);
         },
         ::testing::ExitedWithCode(0), "");
 }

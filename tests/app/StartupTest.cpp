@@ -2,6 +2,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "app/FileTypes.h"
@@ -134,7 +136,7 @@ TEST(StartupWithoutPictures, CanvasesStayEmptyAndTheNextRequestAsksAgain) {
             ok = ok && FindImplicitWindow("DescriptionWnd") != nullptr;
             RestorePictures();
             ok = ok && app::Info32() != nullptr;
-            std::_Exit(ok ? 0 : 1);
+            std::quick_exit(ok ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
@@ -289,7 +291,7 @@ TEST(StartupQuit, CommandQQuitsWithStatusZeroFromEveryWindow) {
                 Activate(*w);
                 QTest::keyClick(w->Widget(), Qt::Key_Q, Qt::ControlModifier);
                 const bool ok = framework::Quitting() && framework::LiveWindows().empty();
-                std::_Exit(ok ? framework::ExitStatus() : 99);
+                std::quick_exit(ok ? framework::ExitStatus() : 99);
             },
             ::testing::ExitedWithCode(0), "");
     }
@@ -304,7 +306,7 @@ TEST(StartupQuit, QuitFromTheFileMenuClosesEverythingWithStatusZero) {
             Activate(calculator);
             const bool chosen = Choose(calculator, "File", "Quit");
             const bool ok = chosen && framework::Quitting() && framework::LiveWindows().empty();
-            std::_Exit(ok ? framework::ExitStatus() : 99);
+            std::quick_exit(ok ? framework::ExitStatus() : 99);
         },
         ::testing::ExitedWithCode(0), "");
 }
