@@ -60,10 +60,12 @@ class ShortcutWatcher : public QObject {
 // that cannot be opened; say so plainly instead of dumping core.
 void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
         std::fprintf(stderr,
-                     "%s cannot start: no graphical display could be opened.\n"
-                     "Run it on a desktop, or set DISPLAY to a running X server.\n(%s)\n",
-                     TheState().name.c_str(), qPrintable(message));
+                     "%s cannot start: no graphical display could be opened (%s%s).\n"
+                     "Run it on a desktop, or set DISPLAY to a running X server.\n",
+                     TheState().name.c_str(), display ? "DISPLAY=" : "DISPLAY is not set",
+                     display ? display : "");
         std::fflush(stderr);
         std::quick_exit(1);
     }
