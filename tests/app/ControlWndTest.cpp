@@ -272,22 +272,6 @@ TEST_F(ControlWndTest, AsecondPointAndReturnPassTheFilter) {
     EXPECT_EQ(platform.beeps, 0);
 }
 
-TEST_F(ControlWndTest, LengthLimitsHoldAgainstTypingAndPaste) {
-    for (const char* name : {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld"}) {
-        SCOPED_TRACE(name);
-        const std::size_t max = IsFrequency(name) ? 5 : 9;
-        Field(name).SetText("");
-        Type(name, "123456789012");
-        EXPECT_EQ(Text(name), std::string("123456789012").substr(0, max));
-        Field(name).SetText("");
-        QApplication::clipboard()->setText(QString(10000, QLatin1Char('4')));
-        Activate(*window);
-        Field(name).SetFocus();
-        ASSERT_TRUE(Choose(*window, "Edit", "Paste"));
-        EXPECT_EQ(Text(name), std::string(max, '4'));
-    }
-}
-
 // The Calculate cases that catch faults. Each row fills the seven fields, presses Calculate and
 // says what the eight fields read afterwards, and any message with the field that gets focus.
 TEST_F(ControlWndTest, CalculateAppliesTheOutcome) {

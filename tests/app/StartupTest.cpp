@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/FileTypes.h"
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "tests/support/AppTest.h"
@@ -92,18 +91,6 @@ TEST_F(StartupTest, OneLiveWindowPerClassHiddenFoundClosedRebuilt) {
     description->CloseWindow();
     EXPECT_EQ(FindImplicitWindow("DescriptionWnd"), nullptr);
     EXPECT_TRUE(app::DescriptionWnd().Visible()) << "a fresh one, shown at once";
-}
-
-TEST_F(StartupTest, BothFileTypesAreAnnounced) {
-    const auto& table = framework::RegisteredFileTypes();
-    ASSERT_GE(table.size(), 2u);
-    const auto& text = table[table.size() - 2];
-    const auto& untitled = table.back();
-    EXPECT_EQ(text.name, "text");
-    EXPECT_EQ(text.extensions, "");
-    EXPECT_EQ(text.macType, "TEXT");
-    EXPECT_EQ(text.macCreator, "R*ch");
-    EXPECT_EQ(untitled.name + untitled.extensions + untitled.macType + untitled.macCreator, "");
 }
 
 TEST_F(StartupTest, PicturesAreFetchedOnceAndKept) {
