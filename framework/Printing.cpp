@@ -1,6 +1,7 @@
 #include "framework/Printing.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,6 +15,8 @@ namespace framework {
 
 std::unique_ptr<PrinterGraphics> Platform::OpenPrinterDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Named after the window in front, which also names the file when printing to PDF.
+    if (QWidget* front = QApplication::activeWindow()) printer->setDocName(front->windowTitle());
     QPrintDialog dialog(printer.get());
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return std::make_unique<PrinterGraphics>(std::move(printer));
