@@ -250,10 +250,6 @@ class LineEditor : public QLineEdit {
         if (impl_.Filter(e)) return true;
         return QLineEdit::event(e);
     }
-    void inputMethodEvent(QInputMethodEvent* e) override {
-        if (impl_.Filter(e)) return;
-        QLineEdit::inputMethodEvent(e);
-    }
 
   private:
     EditField::Impl& impl_;
@@ -275,8 +271,8 @@ class TextEditor : public QTextEdit {
         if (e->type() == QEvent::KeyPress && !Fits(*static_cast<QKeyEvent*>(e))) return true;
         return QTextEdit::event(e);
     }
+    // Typed text from an input method has been through KeyDown in event() already.
     void inputMethodEvent(QInputMethodEvent* e) override {
-        if (impl_.Filter(e)) return;
         if (limit_ > 0 && e->commitString().size() > Room()) {
             QInputMethodEvent cut(e->preeditString(), e->attributes());
             cut.setCommitString(e->commitString().left(Room()), e->replacementStart(),

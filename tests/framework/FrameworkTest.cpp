@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -176,6 +177,30 @@ TEST_F(FrameworkTest, TextOfSeveralCharactersIsRefusedWholeIfOneIsRefused) {
     QApplication::sendEvent(W(field), &press);
     EXPECT_EQ(field.Text(), "");
     EXPECT_EQ(platform.beeps, 1);
+}
+
+// Text from an input method is typing too: filtered, and held to the limit.
+TEST_F(FrameworkTest, InputMethodTextIsFilteredAndLimited) {
+    auto& w = Probe();
+    struct Row {
+        const char* name;
+        const char* commit;
+        const char* expected;
+        int beeps;
+    };
+    for (const Row& row :
+         {Row{"multi", "1x", "", 1}, Row{"single", "1x", "", 1},
+          Row{"multi", "12345678", "12345", 0}, Row{"single", "123456789012", "123456789", 0}}) {
+        SCOPED_TRACE(std::string(row.name) + " " + row.commit);
+        auto& field = w.Find<EditField>(row.name);
+        field.SetText("");
+        platform.beeps = 0;
+        QInputMethodEvent event;
+        event.setCommitString(row.commit);
+        QApplication::sendEvent(field.Widget(), &event);
+        EXPECT_EQ(field.Text(), row.expected);
+        EXPECT_EQ(platform.beeps, row.beeps);
+    }
 }
 
 TEST_F(FrameworkTest, LimitTextHoldsAgainstTypingAndPaste) {
