@@ -32,13 +32,8 @@ bool IsFrequency(std::string_view name) {
     return name == "tpFld" || name == "fpFld" || name == "fnFld" || name == "tnFld";
 }
 
-class ControlWndTest : public AppTest {
+class ControlWndTest : public CalculatorTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        window = &Calculator();
-    }
-    EditField& Field(const char* name) { return window->Find<EditField>(name); }
     std::string Text(const char* name) { return Field(name).Text(); }
     // Types into a field with real key presses, after a click into it.
     void Type(const char* name, const QString& keys) {
@@ -62,8 +57,6 @@ class ControlWndTest : public AppTest {
         }
         return "";
     }
-
-    windows::ControlWnd* window = nullptr;
 };
 
 TEST_F(ControlWndTest, WindowIsFixedAt515By440AndTitledVarnholt) {

@@ -82,14 +82,8 @@ std::optional<long double> ExpectedPercent(const std::array<std::string, 7>& in)
     return std::nullopt;
 }
 
-class HostileInputTest : public AppTest {
+class HostileInputTest : public CalculatorTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        window = &Calculator();
-    }
-    EditField& Field(const char* name) { return window->Find<EditField>(name); }
-
     // One key press per character, as a keyboard or an input method would deliver it.
     void TypeText(QWidget* w, const QString& text) {
         for (QChar c : text) {
@@ -101,8 +95,6 @@ class HostileInputTest : public AppTest {
             QApplication::sendEvent(w, &release);
         }
     }
-
-    windows::ControlWnd* window = nullptr;
 };
 
 TEST_F(HostileInputTest, EveryFieldTakesHostileTextsTypedOrPastedSafely) {

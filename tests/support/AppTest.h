@@ -38,6 +38,20 @@ class AppTest : public ::testing::Test {
     RecordingPlatform platform;
 };
 
+// The calculator in front, with its fields at hand by name.
+class CalculatorTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        window = &Calculator();
+    }
+    framework::EditField& Field(const char* name) {
+        return window->Find<framework::EditField>(name);
+    }
+
+    windows::ControlWnd* window = nullptr;
+};
+
 inline QMenu* MenuTitled(QWidget* window, const QString& title) {
     auto* bar = window->findChild<QMenuBar*>();
     if (!bar) return nullptr;
