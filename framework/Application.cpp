@@ -1,6 +1,8 @@
 #include "framework/Application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -175,6 +177,13 @@ Runtime::Runtime(int& argc, char** argv, std::string_view displayName) {
     QApplication::setApplicationName(ToQ(displayName));
     qtApp_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The application's icon, for every window's title bar and the task switcher: each size
+    // the resources hold as ":/icon/N.png". Files are read only when a size is needed.
+    QIcon icon;
+    for (const QString& file : QDir(QStringLiteral(":/icon")).entryList()) {
+        icon.addFile(QStringLiteral(":/icon/") + file);
+    }
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
     qtApp_->installEventFilter(new ShortcutWatcher(qtApp_.get()));
 }
 
