@@ -284,9 +284,6 @@ void Construct(std::unique_ptr<Window> window, std::string className) {
         w.Layout();
         w.CreateControls();
         w.AddMenuHandlers();
-        if (w.props_.menuBarVisible) {
-            if (auto* bar = w.Bar()) w.frame_->InstallMenuBar(*bar);
-        }
         w.Open();
     });
     if (w.props_.visible && !w.retired_) w.Show();
