@@ -213,11 +213,7 @@ TEST_F(StartupTest, ItemsAreEnabledByTheWindowInFront) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.front);
-        Window* w = row.front == std::string("ControlWnd")
-                        ? static_cast<Window*>(&app::ControlWnd())
-                    : row.front == std::string("DescriptionWnd")
-                        ? static_cast<Window*>(&app::DescriptionWnd())
-                        : static_cast<Window*>(&app::AboutWnd());
+        Window* w = &WindowOfClass(row.front);
         Activate(*w);
         EXPECT_EQ(EnabledInMenu(*w, "Window", "Control"), row.control);
         EXPECT_EQ(EnabledInMenu(*w, "Window", "Description"), row.description);
@@ -270,11 +266,7 @@ TEST(StartupQuit, CommandQQuitsWithStatusZeroFromEveryWindow) {
             {
                 RecordingPlatform platform;
                 app::Start();
-                Window* w = front == std::string("ControlWnd")
-                                ? static_cast<Window*>(&app::ControlWnd())
-                            : front == std::string("AboutWnd")
-                                ? static_cast<Window*>(&app::AboutWnd())
-                                : static_cast<Window*>(&app::DescriptionWnd());
+                Window* w = &WindowOfClass(front);
                 Activate(*w);
                 QTest::keyClick(w->Widget(), Qt::Key_Q, Qt::ControlModifier);
                 const bool ok = framework::Quitting() && framework::LiveWindows().empty();

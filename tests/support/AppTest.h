@@ -52,6 +52,13 @@ class CalculatorTest : public AppTest {
     windows::ControlWnd* window = nullptr;
 };
 
+// The live window of one of the program's classes, built when there is none.
+inline framework::Window& WindowOfClass(std::string_view name) {
+    if (name == "ControlWnd") return app::ControlWnd();
+    if (name == "DescriptionWnd") return app::DescriptionWnd();
+    return app::AboutWnd();
+}
+
 inline QMenu* MenuTitled(QWidget* window, const QString& title) {
     auto* bar = window->findChild<QMenuBar*>();
     if (!bar) return nullptr;
