@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libboost-dev
     xvfb xauth xdotool x11-utils libxcb1-dev
     fonts-dejavu-core poppler-utils
     dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi python3-xlib

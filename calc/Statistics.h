@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+
+// The usual measures of a diagnostic test with their 95% confidence intervals. Proportions are
+// fractions from 0 to 1; counts are doubles so that any count a field can hold stays exact.
+namespace calc {
+
+// Why a figure has no value: its denominator is 0.
+enum class Undefined {
+    No,
+    NoneDiseased,     // no one has the disorder
+    NoneHealthy,      // no one is without the disorder
+    NoFalsePositive,  // the positive likelihood ratio divides by the false-positive rate
+    NoTrueNegative,   // the negative likelihood ratio divides by the specificity
+    NonePositive,     // no one tests positive
+    NoneNegative,     // no one tests negative
+};
+
+struct Estimate {
+    Undefined undefined = Undefined::No;
+    double value = 0;
+    bool hasInterval = false;
+    double lower = 0;
+    double upper = 0;
+    // Likelihood ratios: a cell the log method needs is 0, so its interval adds 0.5 to every
+    // cell; the lower limit is then 0, as the ratio is.
+    bool halfAdded = false;
+    // Predictive values at a given prevalence that are 0 or 1: the interval comes from the
+    // Clopper-Pearson interval of the proportion whose count is 0.
+    bool fromZeroCount = false;
+
+    bool Defined() const { return undefined == Undefined::No; }
+};
+
+struct TestStatistics {
+    Estimate sensitivity;
+    Estimate specificity;
+    Estimate positiveLikelihoodRatio;
+    Estimate negativeLikelihoodRatio;
+    Estimate prevalence;
+    Estimate positivePredictiveValue;
+    Estimate negativePredictiveValue;
+    Estimate accuracy;
+};
+
+struct Counts {
+    double truePositives = 0;
+    double falsePositives = 0;
+    double falseNegatives = 0;
+    double trueNegatives = 0;
+};
+
+// Without a population prevalence the predictive values are proportions of the sample. With
+// one (a fraction from 0 to 1) they are those of a population with that prevalence, which is
+// what a case-control study needs; prevalence and accuracy then carry no interval.
+TestStatistics StatisticsFromCounts(const Counts& counts,
+                                    std::optional<double> populationPrevalence = std::nullopt);
+
+// Without sample sizes there are no intervals: point values only.
+TestStatistics StatisticsFromRates(double prevalence, double sensitivity, double falsePositiveRate);
+
+}  // namespace calc
