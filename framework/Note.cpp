@@ -1,3 +1,4 @@
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -11,14 +12,23 @@ namespace framework {
 
 namespace {
 
+const QString kNoteName = QStringLiteral("framework-note");
+
+// Screen readers read a tooltip out as it appears; Qt knows only its own tooltip for one.
+QAccessibleInterface* NoteAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || object->objectName() != kNoteName) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::ToolTip);
+}
+
 // Looks like the platform's tooltip, but unlike Qt's own it outlives the key release that
 // follows the refused key press, which would otherwise take it away at once.
 class NoteLabel : public QLabel {
   public:
     explicit NoteLabel(QWidget* window)
         : QLabel(window, Qt::ToolTip | Qt::BypassGraphicsProxyWidget) {
-        // The name by which assistive technology knows a label for a tooltip.
-        setObjectName(QStringLiteral("qtooltip_label"));
+        static const bool accessible = (QAccessible::installFactory(NoteAccessible), true);
+        (void)accessible;
+        setObjectName(kNoteName);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setForegroundRole(QPalette::ToolTipText);
@@ -34,6 +44,7 @@ class NoteLabel : public QLabel {
 
     void ShowBelow(QWidget* control, const QString& text, int msec) {
         setText(text);
+        setAccessibleName(text);
         adjustSize();
         move(control->mapToGlobal(QPoint(0, control->height() + 2)));
         show();
