@@ -318,8 +318,9 @@ class LineEditor : public QLineEdit {
         QLineEdit::mouseReleaseEvent(e);
     }
     void dropEvent(QDropEvent* e) override {
-        const auto text = impl_.Pasted(e->mimeData()->text());
-        if (!e->mimeData()->hasText() || !text) {
+        const auto text =
+            e->mimeData()->hasText() ? impl_.Pasted(e->mimeData()->text()) : std::nullopt;
+        if (!text) {
             e->ignore();
             return;
         }

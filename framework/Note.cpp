@@ -26,8 +26,8 @@ class NoteLabel : public QLabel {
   public:
     explicit NoteLabel(QWidget* window)
         : QLabel(window, Qt::ToolTip | Qt::BypassGraphicsProxyWidget) {
-        static const bool accessible = (QAccessible::installFactory(NoteAccessible), true);
-        (void)accessible;
+        [[maybe_unused]] static const bool accessible =
+            (QAccessible::installFactory(NoteAccessible), true);
         setObjectName(kNoteName);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_TransparentForMouseEvents);

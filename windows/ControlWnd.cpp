@@ -191,6 +191,7 @@ void ControlWnd::CreateControls0() {
     Add<StaticText>("StaticText1",
                     label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
 
+    // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be.
     for (const char* name : kEntryFields) {
         Find<EditField>(name).Paste = [this, name](std::string_view text) {
             auto number = calc::PastedNumber(text, TakesPoint(name));
