@@ -1,11 +1,16 @@
 #include "framework/Controls.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -83,10 +88,11 @@ std::string KeyTextOf(const QKeyEvent& event) {
     return FromQ(text);
 }
 
-bool AnyKeyRefused(const std::function<bool(std::string_view)>& keyDown, const std::string& text) {
-    if (!keyDown) return false;
-    // One character at a time, so that a text of several characters cannot slip a refused one
-    // past the handler.
+namespace {
+
+// The UTF-8 characters of a text, one at a time.
+std::vector<std::string_view> Characters(std::string_view text) {
+    std::vector<std::string_view> out;
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -96,11 +102,13 @@ bool AnyKeyRefused(const std::function<bool(std::string_view)>& keyDown, const s
                           : lead >= 0xC0 ? 2
                                          : 1;
         len = std::min(len, text.size() - i);
-        if (keyDown(std::string_view(text).substr(i, len))) return true;
+        out.push_back(text.substr(i, len));
         i += len;
     }
-    return false;
+    return out;
 }
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Control
@@ -219,8 +227,11 @@ class EditField::Impl {
     virtual bool SelBold() const { return false; }
     virtual void SetSelBold(bool) {}
 
-    // True when the event must not reach the editor.
-    bool Filter(QEvent* event) {
+    // Runs the field's KeyDown on a typed key or input-method text, one character at a time,
+    // so that a text of several characters cannot slip a refused one past it. True when the
+    // event has been dealt with here: refused, or handed to `deliver` with the text KeyDown put
+    // in place of a key.
+    bool Filter(QEvent* event, const std::function<void(QEvent*)>& deliver) {
         if (!field.KeyDown) return false;
         std::string text;
         if (event->type() == QEvent::KeyPress) {
@@ -232,8 +243,40 @@ class EditField::Impl {
         }
         if (text.empty()) return false;
         bool refused = true;  // a handler that fails refuses the key
-        GuardedFor(field.Owner(), [&] { refused = AnyKeyRefused(field.KeyDown, text); });
-        return refused;
+        std::string passed;
+        GuardedFor(field.Owner(), [&] {
+            for (std::string_view c : Characters(text)) {
+                field.replacement_.reset();
+                refused = field.KeyDown(c);
+                if (refused) return;
+                passed += field.replacement_.value_or(std::string(c));
+            }
+        });
+        field.replacement_.reset();
+        if (refused) return true;
+        if (passed == text) return false;
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), ToQ(passed),
+                               key->isAutoRepeat(), key->count());
+            deliver(&replaced);
+        } else {
+            const auto* im = static_cast<QInputMethodEvent*>(event);
+            QInputMethodEvent replaced(im->preeditString(), im->attributes());
+            replaced.setCommitString(ToQ(passed), im->replacementStart(), im->replacementLength());
+            deliver(&replaced);
+        }
+        return true;
+    }
+
+    // What a paste or drop brings in once the field's Paste event has seen it; nothing when it
+    // is refused.
+    std::optional<QString> Pasted(const QString& text) {
+        if (!field.Paste) return text;
+        std::optional<std::string> taken;  // a handler that fails refuses the text
+        GuardedFor(field.Owner(), [&] { taken = field.Paste(ToFieldText(text)); });
+        if (!taken) return std::nullopt;
+        return FromFieldText(*taken);
     }
 
     EditField& field;
@@ -245,13 +288,81 @@ class LineEditor : public QLineEdit {
   public:
     LineEditor(EditField::Impl& impl, QWidget* parent) : QLineEdit(parent), impl_(impl) {}
 
+    // Qt's own paste takes the clipboard as it is; every road in goes through the field here.
+    void PasteFrom(QClipboard::Mode mode) {
+        if (isReadOnly()) return;
+        const auto text = impl_.Pasted(QGuiApplication::clipboard()->text(mode));
+        if (!text) return;
+        // A paste is one undo step of its own, as it is with Qt's paste.
+        MarkUndoStep();
+        insert(*text);
+        MarkUndoStep();
+    }
+
   protected:
     bool event(QEvent* e) override {
-        if (impl_.Filter(e)) return true;
+        if (impl_.Filter(e, [this](QEvent* replaced) { QLineEdit::event(replaced); })) return true;
+        if (e->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+            PasteFrom(QClipboard::Clipboard);
+            return true;
+        }
         return QLineEdit::event(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            deselect();
+            PasteFrom(QClipboard::Selection);
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(e);
+    }
+    void dropEvent(QDropEvent* e) override {
+        const auto text =
+            e->mimeData()->hasText() ? impl_.Pasted(e->mimeData()->text()) : std::nullopt;
+        if (!text) {
+            e->ignore();
+            return;
+        }
+        QMimeData taken;
+        taken.setText(*text);
+        QDropEvent replaced(e->position(), e->possibleActions(), &taken, e->buttons(),
+                            e->modifiers());
+        replaced.setDropAction(e->dropAction());
+        QLineEdit::dropEvent(&replaced);
+        e->setDropAction(replaced.dropAction());
+        e->setAccepted(replaced.isAccepted());
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* action : menu->actions()) {
+            if (QObject::disconnect(action, nullptr, this, SLOT(paste()))) {
+                connect(action, &QAction::triggered, this,
+                        [this] { PasteFrom(QClipboard::Clipboard); });
+            }
+        }
+        menu->popup(e->globalPos());
     }
 
   private:
+    // Qt ends an undo step where the caret moves, and offers no other way to end one: so the
+    // caret steps aside and back, with the selection as it was.
+    void MarkUndoStep() {
+        if (text().isEmpty()) return;
+        const int start = selectionStart();
+        const int length = selectionLength();
+        const int caret = cursorPosition();
+        setCursorPosition(caret == 0 ? 1 : 0);
+        if (length == 0) {
+            setCursorPosition(caret);
+        } else if (caret == start) {
+            setSelection(start + length, -length);
+        } else {
+            setSelection(start, length);
+        }
+    }
+
     EditField::Impl& impl_;
 };
 
@@ -267,9 +378,8 @@ class TextEditor : public QTextEdit {
 
   protected:
     bool event(QEvent* e) override {
-        if (impl_.Filter(e)) return true;
-        if (e->type() == QEvent::KeyPress && !Fits(*static_cast<QKeyEvent*>(e))) return true;
-        return QTextEdit::event(e);
+        if (impl_.Filter(e, [this](QEvent* replaced) { Take(replaced); })) return true;
+        return Take(e);
     }
     // Typed text from an input method has been through KeyDown in event() already.
     void inputMethodEvent(QInputMethodEvent* e) override {
@@ -282,16 +392,23 @@ class TextEditor : public QTextEdit {
         }
         QTextEdit::inputMethodEvent(e);
     }
+    // Paste, drop and the selection's middle click all come this way.
     void insertFromMimeData(const QMimeData* source) override {
-        if (limit_ <= 0 || !source->hasText()) {
+        if (!source->hasText() || (limit_ <= 0 && !impl_.field.Paste)) {
             QTextEdit::insertFromMimeData(source);
             return;
         }
-        textCursor().insertText(source->text().left(Room()));
+        std::optional<QString> text = impl_.Pasted(source->text());
+        if (!text) return;
+        textCursor().insertText(limit_ > 0 ? text->left(Room()) : *text);
         ensureCursorVisible();
     }
 
   private:
+    bool Take(QEvent* e) {
+        if (e->type() == QEvent::KeyPress && !Fits(*static_cast<QKeyEvent*>(e))) return true;
+        return QTextEdit::event(e);
+    }
     // Characters that still fit once the selection is replaced.
     qsizetype Room() const {
         const QTextCursor c = textCursor();
@@ -384,6 +501,18 @@ class TextImpl : public EditField::Impl {
 };
 
 }  // namespace
+
+bool PasteIntoField(QWidget* editor) {
+    if (auto* line = dynamic_cast<LineEditor*>(editor)) {
+        line->PasteFrom(QClipboard::Clipboard);
+        return true;
+    }
+    if (auto* text = dynamic_cast<TextEditor*>(editor)) {
+        text->paste();
+        return true;
+    }
+    return false;
+}
 
 EditField::EditField(Window& owner, std::string name, const Props& props)
     : Control(owner, std::move(name)), limitText_(std::max(0, props.limitText)) {

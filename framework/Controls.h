@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -105,12 +106,19 @@ class EditField : public Control {
 
     // Called with each typed character before the field takes it; return true to swallow it.
     std::function<bool(std::string_view key)> KeyDown;
+    // Called from KeyDown: when it then returns false, the field takes this text in place of the
+    // key.
+    void ReplaceKey(std::string_view text) { replacement_ = std::string(text); }
+    // Called with text that comes in by the clipboard or a drop, before the field's limit cuts
+    // it: the text to take in its place, or nothing to refuse it whole.
+    std::function<std::optional<std::string>(std::string_view text)> Paste;
 
     class Impl;
 
   private:
     std::unique_ptr<Impl> impl_;
     int limitText_ = 0;
+    std::optional<std::string> replacement_;
 };
 
 class StaticText : public Control {

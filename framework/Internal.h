@@ -38,8 +38,9 @@ QFont ToQFont(const Font& font);
 // ...). Empty for keys that type nothing, such as a modifier on its own.
 std::string KeyTextOf(const QKeyEvent& event);
 
-// Asks each character of a typed text of the handler; true when one of them is refused.
-bool AnyKeyRefused(const std::function<bool(std::string_view)>& keyDown, const std::string& text);
+// Pastes the clipboard into the editor behind an EditField, through the field's Paste event;
+// false when the widget is no such editor.
+bool PasteIntoField(QWidget* editor);
 
 // Runs program code for a window, keeping the window alive while it runs even if the code
 // closes it.

@@ -188,7 +188,7 @@ void DoEdit(Edit edit) {
                 line->copy();
                 break;
             case Edit::Paste:
-                line->paste();
+                if (!PasteIntoField(line)) line->paste();
                 break;
             case Edit::Clear:
                 line->del();

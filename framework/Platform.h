@@ -5,10 +5,12 @@
 
 namespace framework {
 
+class Control;
 class PrinterGraphics;
 
 // Everything the program does that a person perceives outside its own windows: the alert sound,
-// modal message boxes, the printer dialog and the report of an unhandled exception.
+// modal message boxes, short notes at a control, the printer dialog and the report of an
+// unhandled exception.
 //
 // This is the framework's one seam for tests. The default implementation talks to the real
 // platform; a test derives from it, overrides what it wants to observe and installs its object
@@ -20,6 +22,9 @@ class Platform {
     virtual void Beep();
     // Modal: returns when the person has dismissed the box.
     virtual void MsgBox(const std::string& text);
+    // A short note beside a control, such as why it refused a key, that goes away by itself:
+    // the alert sound alone is silent on many desktops.
+    virtual void ShowNote(const Control& control, const std::string& text);
     // The platform's printer dialog; nothing when the person cancels.
     virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog();
     virtual void ReportUnhandledException(const std::string& what);
@@ -36,6 +41,9 @@ inline void Beep() {
 }
 inline void MsgBox(const std::string& text) {
     CurrentPlatform().MsgBox(text);
+}
+inline void ShowNote(const Control& control, const std::string& text) {
+    CurrentPlatform().ShowNote(control, text);
 }
 
 }  // namespace framework

@@ -201,6 +201,15 @@ void Window::SetProperties(const WindowProps& props) {
     }
 }
 
+void Window::SetTabOrder(std::initializer_list<std::string_view> names) {
+    QWidget* previous = nullptr;
+    for (std::string_view name : names) {
+        QWidget* next = Find<Control>(name).Widget();
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
 MenuBar* Window::Bar() const {
     if (ownBar_) return ownBar_;
     auto* app = CurrentApplication();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -104,6 +105,9 @@ class Window {
 
     void SetProperties(const WindowProps& props);
     void SetMenuBar(MenuBar& bar) { ownBar_ = &bar; }
+    // The order in which Tab moves the keyboard focus through these controls, by name; the
+    // creation order otherwise.
+    void SetTabOrder(std::initializer_list<std::string_view> names);
 
     // Creates a control under a name and applies its design-time properties.
     template <class C>

@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev libboost-dev
-    xvfb xauth xdotool x11-utils libxcb1-dev
+    xvfb xauth xdotool x11-utils x11-xkb-utils libxcb1-dev
     fonts-dejavu-core poppler-utils
     dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi python3-xlib
     dpkg-dev file desktop-file-utils appstream

@@ -1,5 +1,8 @@
 #include "windows/ControlWnd.h"
 
+#include <algorithm>
+#include <array>
+
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "app/Windows.h"
@@ -16,11 +19,13 @@ using namespace framework;
 
 namespace {
 
-// A refused key sounds the alert and goes no further.
-bool RefuseUnlessAccepted(std::string_view key, bool pointAllowed) {
-    if (calc::IsAcceptedKey(key, pointAllowed)) return false;
-    Beep();
-    return true;
+// The entry fields in the order the eye reads them, which Tab and Enter follow too.
+constexpr std::array<const char*, 7> kEntryFields{"tpFld",  "fpFld", "fnFld", "tnFld",
+                                                  "preFld", "dtFld", "tFld"};
+
+// The table cells count persons, in whole numbers; the percentages take a decimal point.
+bool TakesPoint(std::string_view name) {
+    return name == "preFld" || name == "dtFld" || name == "tFld";
 }
 
 const char* FieldName(calc::Field field) {
@@ -117,30 +122,30 @@ void ControlWnd::CreateControls0() {
                    frequency({286, 172, 46, 18}, "Rectangle2", "Test negative, disorder absent"))
         .KeyDown = [this](std::string_view k) { return tnFld_KeyDown(k); };
 
-    auto percentage = [](int top, Color colour, bool enabled, const char* spoken) {
+    auto percentage = [](int top, Color colour, bool readOnly, const char* spoken) {
         return EditField::Props{
             .bounds = {397, top, 80, 20},
             .font = {"System", 12},
             .alignment = Align::Centre,
             .textColor = colour,
-            .enabled = enabled,
             .multiLine = false,
             .styled = true,
+            .readOnly = readOnly,
             .limitText = 9,
             .accessibleName = spoken,
         };
     };
-    Add<EditField>("preFld", percentage(240, 0x000080, true, "Percent prevalence in population"))
+    Add<EditField>("preFld", percentage(240, 0x000080, false, "Percent prevalence in population"))
         .KeyDown = [this](std::string_view k) { return preFld_KeyDown(k); };
-    Add<EditField>("dtFld", percentage(270, 0x000080, true,
+    Add<EditField>("dtFld", percentage(270, 0x000080, false,
                                        "If person has disorder, percent with positive test"))
         .KeyDown = [this](std::string_view k) { return dtFld_KeyDown(k); };
     Add<EditField>("tFld",
-                   percentage(300, 0x000080, true,
+                   percentage(300, 0x000080, false,
                               "If person does not have disorder, percent with positive test"))
         .KeyDown = [this](std::string_view k) { return tFld_KeyDown(k); };
     Add<EditField>("pppFld",
-                   percentage(330, 0x000000, false, "Percent with positive test and disorder"))
+                   percentage(330, 0x000000, true, "Percent with positive test and disorder"))
         .KeyDown = [this](std::string_view k) { return pppFld_KeyDown(k); };
 
     Add<PushButton>("ClearBtn", {.bounds = {407, 390, 70, 30}, .caption = "Clear"}).Action =
@@ -185,6 +190,19 @@ void ControlWnd::CreateControls0() {
     Add<StaticText>("StaticText16", label({126, 171, 62, 20}, "Negative"));
     Add<StaticText>("StaticText1",
                     label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
+
+    // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be.
+    for (const char* name : kEntryFields) {
+        Find<EditField>(name).Paste = [this, name](std::string_view text) {
+            auto number = calc::PastedNumber(text, TakesPoint(name));
+            if (!number) Refuse(name);
+            return number;
+        };
+    }
+    // Clear comes last: a person who tabs past the fields and presses Space must calculate, not
+    // lose every entry.
+    SetTabOrder({"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld", "pppFld",
+                 "CalculateBtn", "ClearBtn"});
 }
 
 void ControlWnd::AddMenuHandlers() {
@@ -193,35 +211,81 @@ void ControlWnd::AddMenuHandlers() {
 }
 
 bool ControlWnd::tpFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, false);
+    return EntryKeyDown("tpFld", key);
 }
 bool ControlWnd::fpFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, false);
+    return EntryKeyDown("fpFld", key);
 }
 bool ControlWnd::fnFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, false);
+    return EntryKeyDown("fnFld", key);
 }
 bool ControlWnd::tnFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, false);
+    return EntryKeyDown("tnFld", key);
 }
 bool ControlWnd::preFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, true);
+    return EntryKeyDown("preFld", key);
 }
 bool ControlWnd::dtFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, true);
+    return EntryKeyDown("dtFld", key);
 }
 bool ControlWnd::tFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, true);
+    return EntryKeyDown("tFld", key);
 }
+// The result takes no typing; its keys are judged like a percentage's all the same, so that a
+// key that could never belong there sounds the alert.
 bool ControlWnd::pppFld_KeyDown(std::string_view key) {
-    return RefuseUnlessAccepted(key, true);
+    if (calc::IsAcceptedKey(key, true)) return false;
+    Beep();
+    return true;
+}
+
+bool ControlWnd::EntryKeyDown(const char* name, std::string_view key) {
+    if (key == "\r") {
+        EnterIn(name);
+        return true;
+    }
+    const bool point = TakesPoint(name);
+    // Where the comma is the decimal separator people type one, and the keypad's decimal key
+    // sends one.
+    if (point && key == ",") {
+        Find<EditField>(name).ReplaceKey(".");
+        return false;
+    }
+    if (calc::IsAcceptedKey(key, point)) return false;
+    Refuse(name);
+    return true;
+}
+
+// The alert sound is silent on many desktops: what a field refuses must also be seen.
+void ControlWnd::Refuse(const char* name) {
+    Beep();
+    ShowNote(Find<EditField>(name),
+             TakesPoint(name) ? "Digits and a decimal point only" : "Whole numbers only");
+}
+
+// Enter ends an entry as in a spreadsheet. A line break in a cell would only hide its number, so
+// none goes in: once the set this field belongs to is complete, Enter calculates, and otherwise
+// it moves on to the next field. It never calculates with the other set, since that would empty
+// the field just typed in.
+void ControlWnd::EnterIn(std::string_view name) {
+    const auto set = TakesPoint(name) ? calc::InputMode::Percentages : calc::InputMode::Frequencies;
+    if (Outcome().mode == set) {
+        CalculateBtn_Action();
+        return;
+    }
+    const auto at =
+        std::find(kEntryFields.begin(), kEntryFields.end(), name) - kEntryFields.begin();
+    Find<EditField>(kEntryFields[(at + 1) % kEntryFields.size()]).SetFocus();
+}
+
+calc::CalcOutcome ControlWnd::Outcome() const {
+    auto text = [this](const char* name) { return Find<EditField>(name).Text(); };
+    return calc::RunCalculation(text("tpFld"), text("fpFld"), text("fnFld"), text("tnFld"),
+                                text("preFld"), text("dtFld"), text("tFld"));
 }
 
 void ControlWnd::CalculateBtn_Action() {
-    auto text = [this](const char* name) { return Find<EditField>(name).Text(); };
-    const calc::CalcOutcome outcome =
-        calc::RunCalculation(text("tpFld"), text("fpFld"), text("fnFld"), text("tnFld"),
-                             text("preFld"), text("dtFld"), text("tFld"));
+    const calc::CalcOutcome outcome = Outcome();
     if (!outcome.calculated) {
         MsgBox(outcome.message);
         Find<EditField>(FieldName(outcome.focus)).SetFocus();
@@ -232,10 +296,8 @@ void ControlWnd::CalculateBtn_Action() {
 }
 
 void ControlWnd::ClearBtn_Action() {
-    for (const char* name :
-         {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld", "pppFld"}) {
-        Find<EditField>(name).SetText("");
-    }
+    for (const char* name : kEntryFields) Find<EditField>(name).SetText("");
+    Find<EditField>("pppFld").SetText("");
     Find<EditField>("tpFld").SetFocus();
 }
 

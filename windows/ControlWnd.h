@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "calc/Calculation.h"
 #include "framework/Window.h"
 
 namespace windows {
@@ -21,6 +22,11 @@ class ControlWnd : public framework::Window {
 
   private:
     void CreateControls0();
+    bool EntryKeyDown(const char* name, std::string_view key);
+    void EnterIn(std::string_view name);
+    void Refuse(const char* name);
+    // What Calculate would do with the fields as they are.
+    calc::CalcOutcome Outcome() const;
 
     bool tpFld_KeyDown(std::string_view key);
     bool fpFld_KeyDown(std::string_view key);

@@ -98,7 +98,7 @@ TEST_F(ControlWndTest, ControlsMatchTheLayoutTable) {
         {"preFld", {397, 240, 80, 20}, "", 12, false, true, 0x000080, true, ""},
         {"dtFld", {397, 270, 80, 20}, "", 12, false, true, 0x000080, true, ""},
         {"tFld", {397, 300, 80, 20}, "", 12, false, true, 0x000080, true, ""},
-        {"pppFld", {397, 330, 80, 20}, "", 12, false, true, 0x000000, false, ""},
+        {"pppFld", {397, 330, 80, 20}, "", 12, false, true, 0x000000, true, ""},
         {"ClearBtn", {407, 390, 70, 30}, "Clear", 12, false, false, -1, true, ""},
         {"CalculateBtn", {35, 390, 80, 30}, "Calculate", 12, false, false, -1, true, ""},
         {"StaticText4",
@@ -221,20 +221,21 @@ TEST_F(ControlWndTest, KeysAreFilteredFieldByField) {
         bool inFrequencies;
         bool inPercentages;
         const char* after;  // the text of "12" with the caret at its end, once accepted
+        Qt::KeyboardModifiers modifiers = {};
     };
     const std::vector<Row> rows{
         {"digit", Qt::Key_7, "7", true, true, "127"},
         {"point", Qt::Key_Period, ".", false, true, "12."},
+        {"decimal comma", Qt::Key_Comma, ",", false, true, "12."},
+        {"keypad decimal key", Qt::Key_Comma, ",", false, true, "12.", Qt::KeypadModifier},
         {"letter", Qt::Key_A, "a", false, false, "12"},
         {"letter e", Qt::Key_E, "e", false, false, "12"},
         {"space", Qt::Key_Space, " ", false, false, "12"},
         {"minus", Qt::Key_Minus, "-", false, false, "12"},
         {"plus", Qt::Key_Plus, "+", false, false, "12"},
-        {"comma", Qt::Key_Comma, ",", false, false, "12"},
         {"accented letter", Qt::Key_Eacute, QString::fromUtf8("\xc3\xa9"), false, false, "12"},
         {"backspace", Qt::Key_Backspace, "", true, true, "1"},
     };
-    // pppFld is disabled, so no key reaches it; the seven entry fields carry the two rules.
     for (const char* name : {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld"}) {
         const bool percentage = !IsFrequency(name);
         for (const Row& row : rows) {
@@ -243,11 +244,17 @@ TEST_F(ControlWndTest, KeysAreFilteredFieldByField) {
             field.SetText("12");
             field.SetSelStart(2);
             platform.beeps = 0;
-            QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier, row.text);
+            platform.notes.clear();
+            QKeyEvent press(QEvent::KeyPress, row.key, row.modifiers, row.text);
             QApplication::sendEvent(field.Widget(), &press);
             const bool accepted = percentage ? row.inPercentages : row.inFrequencies;
             EXPECT_EQ(Text(name), accepted ? row.after : "12");
             EXPECT_EQ(platform.beeps, accepted ? 0 : 1);
+            const std::string note =
+                std::string(name) + ": " +
+                (percentage ? "Digits and a decimal point only" : "Whole numbers only");
+            EXPECT_EQ(platform.notes,
+                      accepted ? std::vector<std::string>{} : std::vector<std::string>{note});
             if (!accepted) {
                 EXPECT_EQ(field.SelStart(), 2) << "selection unchanged";
             }
@@ -255,14 +262,108 @@ TEST_F(ControlWndTest, KeysAreFilteredFieldByField) {
     }
 }
 
-TEST_F(ControlWndTest, AsecondPointAndReturnPassTheFilter) {
-    Type("preFld", "1.2.3");
-    EXPECT_EQ(Text("preFld"), "1.2.3");
-    Type("tpFld", "1");
-    QTest::keyClick(Field("tpFld").Widget(), Qt::Key_Return);
-    QTest::keyClicks(Field("tpFld").Widget(), "2");
-    EXPECT_EQ(Text("tpFld"), "1\r2");
-    EXPECT_EQ(platform.beeps, 0);
+// Enter never puts a line break in: once the set of its field is complete it calculates, and
+// otherwise it moves on to the next entry field.
+TEST_F(ControlWndTest, EnterCalculatesOrMovesOn) {
+    using Fields = std::array<const char*, 7>;
+    const Fields none{}, threeCells{"15", "299", "15"},
+        percentages{"", "", "", "", "0.3", "50", "3"},
+        twoPercentages{"", "", "", "", "", "50", "3"};
+    struct Row {
+        const char* what;
+        Fields before;
+        const char* field;
+        const char* typed;
+        const char* focus;
+        const char* ppp;
+        const char* message = nullptr;
+    };
+    const std::vector<Row> rows{
+        {"cell of an empty table", none, "tpFld", "15", "fpFld", ""},
+        {"last cell of a complete table", threeCells, "tnFld", "9671", "tnFld", "4.8"},
+        {"cell beside complete percentages: its number stays", percentages, "tnFld", "15", "preFld",
+         ""},
+        {"last percentage, incomplete: round to the first cell", none, "tFld", "3", "tpFld", ""},
+        {"percentages complete", twoPercentages, "preFld", "0.3", "preFld", "4.8"},
+        {"percentages complete, one above 100", twoPercentages, "preFld", "150", "preFld", "",
+         "Percentages cannot be greater than 100."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        for (std::size_t i = 0; i < 7; ++i)
+            Field(kFields[i]).SetText(row.before[i] ? row.before[i] : "");
+        Field("pppFld").SetText("");
+        platform.messages.clear();
+        Type(row.field, row.typed);
+        QTest::keyClick(Field(row.field).Widget(), Qt::Key_Return);
+        EXPECT_EQ(Text(row.field), row.typed);
+        EXPECT_EQ(FocusedField(), row.focus);
+        EXPECT_EQ(Text("pppFld"), row.ppp);
+        EXPECT_EQ(platform.messages,
+                  row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
+        EXPECT_EQ(platform.beeps, 0);
+    }
+}
+
+// Pasted text comes in as the number it was meant to be, or not at all.
+TEST_F(ControlWndTest, PastedTextIsTakenAsTheNumberMeant) {
+    struct Row {
+        const char* field;
+        QString clipboard;
+        bool viaMenu;
+        const char* after;
+        const char* note;
+    };
+    const std::vector<Row> rows{
+        {"tpFld", "15\n", false, "15", nullptr},
+        {"fpFld", "123,456", true, "12345", nullptr},
+        {"preFld", " 0,3 ", false, "0.3", nullptr},
+        {"dtFld", "0,3\r\n", true, "0.3", nullptr},
+        {"fnFld", "1\n5", false, "", "fnFld: Whole numbers only"},
+        {"tFld", "5%", true, "", "tFld: Digits and a decimal point only"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.field) + (row.viaMenu ? " by menu: " : " by key: ") +
+                     row.clipboard.toStdString());
+        Activate(*window);
+        auto& field = Field(row.field);
+        field.SetText("");
+        field.SetFocus();
+        platform.notes.clear();
+        QApplication::clipboard()->setText(row.clipboard);
+        if (row.viaMenu) {
+            ASSERT_TRUE(Choose(*window, "Edit", "Paste"));
+        } else {
+            QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(Text(row.field), row.after);
+        EXPECT_EQ(platform.notes,
+                  row.note ? std::vector<std::string>{row.note} : std::vector<std::string>{});
+    }
+}
+
+TEST_F(ControlWndTest, TabFollowsTheScreenAndEndsWithClear) {
+    Type("tpFld", "");
+    std::vector<QString> visited;
+    for (int i = 0; i < 11; ++i) {
+        visited.push_back(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited,
+              (std::vector<QString>{"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld",
+                                    "pppFld", "CalculateBtn", "ClearBtn", "tpFld"}));
+}
+
+// The result can be selected and copied like any text on screen, but takes no typing.
+TEST_F(ControlWndTest, ResultCanBeCopiedButNotTyped) {
+    Field("pppFld").SetText("4.8");
+    Type("pppFld", "7a");
+    EXPECT_EQ(Text("pppFld"), "4.8");
+    EXPECT_EQ(platform.beeps, 1) << "its key rule still runs";
+    EXPECT_TRUE(platform.notes.empty());
+    QTest::keyClick(Field("pppFld").Widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field("pppFld").Widget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "4.8");
 }
 
 // The Calculate cases that catch faults. Each row fills the seven fields, presses Calculate and
@@ -459,6 +560,8 @@ TEST_F(ControlWndTest, EditMenuFollowsTheFocusedField) {
         {"selection in a frequency field", "fnFld", "123", 1, 1, false, "", false, true, true,
          false, true},
         {"after typing", "tFld", "", 0, 0, true, "", true, false, false, false, false},
+        {"selection in the result field", "pppFld", "4.8", 0, 3, false, "12", false, false, true,
+         false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

@@ -7,6 +7,7 @@
 namespace {
 
 using calc::IsAcceptedKey;
+using calc::PastedNumber;
 
 std::string Utf8Latin1(unsigned code) {
     if (code < 0x80) return std::string(1, static_cast<char>(code));
@@ -48,6 +49,34 @@ TEST(KeyFilterTest, OtherKeys) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(IsAcceptedKey(row.key, false), row.accepted);
         EXPECT_EQ(IsAcceptedKey(row.key, true), row.accepted);
+    }
+}
+
+TEST(KeyFilterTest, PastedText) {
+    const std::optional<std::string> refused;
+    const struct {
+        const char* text;
+        std::optional<std::string> whole, decimal;  // as a table cell and a percentage take it
+    } rows[] = {
+        {"15\r\n", "15", "15"},
+        {" \t0,3 ", refused, "0.3"},
+        {"12,345", "12345", "12.345"},
+        {"1,234,567", "1234567", refused},
+        {"1,5", refused, "1.5"},
+        {"12,34", refused, "12.34"},
+        {"1234,567", refused, "1234.567"},
+        {",123", refused, ".123"},
+        {"1\r5", refused, refused},
+        {"1 5", refused, refused},
+        {"1.2.3", refused, "1.2.3"},
+        {"-5", refused, refused},
+        {"\xEF\xBC\x95", refused, refused},
+        {"  ", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(PastedNumber(row.text, false), row.whole);
+        EXPECT_EQ(PastedNumber(row.text, true), row.decimal);
     }
 }
 

@@ -31,6 +31,9 @@ class RecordingPlatform : public framework::Platform {
         messages.push_back(text);
         if (onMsgBox) onMsgBox();
     }
+    void ShowNote(const framework::Control& control, const std::string& text) override {
+        notes.push_back(control.Name() + ": " + text);
+    }
     std::unique_ptr<framework::PrinterGraphics> OpenPrinterDialog() override {
         ++printerDialogs;
         return printer ? printer() : nullptr;
@@ -40,6 +43,7 @@ class RecordingPlatform : public framework::Platform {
     int beeps = 0;
     std::vector<std::string> messages;
     std::function<void()> onMsgBox;
+    std::vector<std::string> notes;
     int printerDialogs = 0;
     std::function<std::unique_ptr<framework::PrinterGraphics>()> printer;
     std::vector<std::string> reports;
