@@ -25,32 +25,12 @@ using framework::StaticText;
 
 namespace {
 
-const std::array<const char*, 8> kFields{"tpFld",  "fpFld", "fnFld", "tnFld",
-                                         "preFld", "dtFld", "tFld",  "pppFld"};
-
 bool IsFrequency(std::string_view name) {
     return name == "tpFld" || name == "fpFld" || name == "fnFld" || name == "tnFld";
 }
 
 class ControlWndTest : public CalculatorTest {
   protected:
-    std::string Text(const char* name) { return Field(name).Text(); }
-    // Types into a field with real key presses, after a click into it.
-    void Type(const char* name, const QString& keys) {
-        QWidget* w = Field(name).Widget();
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() / 2));
-        QTest::keyClicks(w, keys);
-    }
-    void Press(const char* button) {
-        QTest::mouseClick(static_cast<QPushButton*>(window->Find<PushButton>(button).Widget()),
-                          Qt::LeftButton);
-        Settle();
-    }
-    std::array<std::string, 8> Texts() {
-        std::array<std::string, 8> out;
-        for (std::size_t i = 0; i < kFields.size(); ++i) out[i] = Text(kFields[i]);
-        return out;
-    }
     std::string FocusedField() {
         for (const char* name : kFields) {
             if (Field(name).HasFocus()) return name;

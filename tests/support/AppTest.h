@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <array>
 #include <string>
 
 #include "app/HandleAboutMenu.h"
@@ -38,7 +39,11 @@ class AppTest : public ::testing::Test {
     RecordingPlatform platform;
 };
 
-// The calculator in front, with its fields at hand by name.
+// The calculator's entry fields in reading order, then the result field.
+inline constexpr std::array<const char*, 8> kFields{"tpFld",  "fpFld", "fnFld", "tnFld",
+                                                    "preFld", "dtFld", "tFld",  "pppFld"};
+
+// The calculator in front, with its fields and buttons at hand by name.
 class CalculatorTest : public AppTest {
   protected:
     void SetUp() override {
@@ -47,6 +52,22 @@ class CalculatorTest : public AppTest {
     }
     framework::EditField& Field(const char* name) {
         return window->Find<framework::EditField>(name);
+    }
+    std::string Text(const char* name) { return Field(name).Text(); }
+    std::array<std::string, 8> Texts() {
+        std::array<std::string, 8> out;
+        for (std::size_t i = 0; i < kFields.size(); ++i) out[i] = Text(kFields[i]);
+        return out;
+    }
+    // Types into a field with real key presses, after a click into it.
+    void Type(const char* name, const QString& keys) {
+        QWidget* w = Field(name).Widget();
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() / 2));
+        QTest::keyClicks(w, keys);
+    }
+    void Press(const char* button) {
+        QTest::mouseClick(window->Find<framework::PushButton>(button).Widget(), Qt::LeftButton);
+        Settle();
     }
 
     windows::ControlWnd* window = nullptr;
