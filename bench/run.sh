@@ -13,7 +13,7 @@ runs=${RUNS:-20}
 warmup=2
 
 configure "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" --target predivo bare_window map_watch gui_bench calc_bench >&2
+cmake --build "$build" --target predivo bare_window map_watch gui_bench calc_bench window_churn >&2
 
 tmp=$(mktemp -d)
 chmod 700 "$tmp"
@@ -111,6 +111,9 @@ for name in Frequencies Percentages; do
     read -r t n < <(bench_median calc_bench "BM_$name" ns)
     row "(d) calc_bench $name" "$(printf %.1f "$t")" - 200 ns "10 x $((n / 10))"
 done
+echo "Description window opened and closed 1000 times..." >&2
+row "(e) heap growth over 1000 description rounds" "$("$build/bench/window_churn" 1000)" - 200 kB \
+    "1000 rounds"
 echo "Medians. Baselines: (a) (b) bare_window, plain Qt with the same menus and controls; (c) a"
 echo "bare Qt button that only sets a field's text. Load average $(cut -d' ' -f1-3 /proc/loadavg)."
 exit $failed

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -9,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+
+#include <xcb/xcb.h>
 
 #include "framework/Internal.h"
 #include "framework/Platform.h"
@@ -74,6 +77,19 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     // The program keeps no log; only what points at a real fault reaches the terminal.
     if (type != QtCriticalMsg) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The X server's connection while Qt holds it open, null before and after.
+xcb_connection_t* displayConnection = nullptr;
+
+// Qt's X11 platform ends the process with exit(1) when the connection to the X server breaks,
+// and tells only as a warning, which this program does not show. The connection's own error
+// state is what says the display went away, whatever words Qt's warning uses.
+void ReportLostDisplay() {
+    if (!displayConnection || !xcb_connection_has_error(displayConnection)) return;
+    std::fprintf(stderr, "%s: the connection to the display was lost.\n", TheState().name.c_str());
+    // Qt's objects are still alive: the rest of the process's teardown has nothing sound to do.
+    std::_Exit(1);
 }
 
 }  // namespace
@@ -185,10 +201,16 @@ Runtime::Runtime(int& argc, char** argv, std::string_view displayName) {
     }
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
     qtApp_->installEventFilter(new ShortcutWatcher(qtApp_.get()));
+    if (auto* x11 = qtApp_->nativeInterface<QNativeInterface::QX11Application>()) {
+        displayConnection = x11->connection();
+        static const bool registered = std::atexit(&ReportLostDisplay) == 0;
+        (void)registered;
+    }
 }
 
 Runtime::~Runtime() {
     Shutdown();
+    displayConnection = nullptr;
 }
 
 int Runtime::Shutdown() {

@@ -113,6 +113,24 @@ std::vector<std::string_view> Characters(std::string_view text) {
 // ---------------------------------------------------------------------------------------------
 // Control
 
+namespace {
+
+// A disabled control shows the colours it has when enabled: a disabled result field must stay as
+// readable as the rest.
+void KeepColoursWhenDisabled(QWidget* w) {
+    QPalette palette = w->palette();
+    bool changed = false;
+    for (auto role : {QPalette::Text, QPalette::Base, QPalette::WindowText}) {
+        const QColor active = palette.color(QPalette::Active, role);
+        if (palette.color(QPalette::Disabled, role) == active) continue;
+        palette.setColor(QPalette::Disabled, role, active);
+        changed = true;
+    }
+    if (changed) w->setPalette(palette);
+}
+
+}  // namespace
+
 Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
 
 Control::~Control() = default;
@@ -126,6 +144,7 @@ void Control::Place(QWidget* widget, const Rect& bounds, bool enabled, bool visi
     widget->setObjectName(ToQ(name_));
     widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
     widget->setEnabled(enabled);
+    if (!enabled) KeepColoursWhenDisabled(widget);
     // Later controls lie over earlier ones, a field over the panel that holds it.
     widget->raise();
     if (!visible) widget->hide();
@@ -135,7 +154,9 @@ bool Control::Enabled() const {
     return widget_ && widget_->isEnabled();
 }
 void Control::SetEnabled(bool enabled) {
-    if (widget_) widget_->setEnabled(enabled);
+    if (!widget_) return;
+    widget_->setEnabled(enabled);
+    if (!enabled) KeepColoursWhenDisabled(widget_);
 }
 bool Control::Visible() const {
     return widget_ && !widget_->isHidden();
@@ -155,16 +176,24 @@ QWidget* ContentOf(Window& owner) {
     return static_cast<WindowFrame*>(owner.Widget())->Content();
 }
 
-// The same colours whether the control is enabled or not: a disabled result field must stay
-// as readable as the rest.
+// Only colours that differ from the widget's are set. A palette of a widget's own gets a cache key
+// that no later widget shares, and so do its children's; the style keeps what it draws (the scroll
+// bars) in the pixmap cache under that key. A window built afresh each time it opens would leave
+// its pictures there after every close, where nothing ever finds them again.
 void SetColours(QWidget* w, QPalette::ColorRole fg, Color text, QPalette::ColorRole bg,
                 std::optional<Color> back) {
     QPalette palette = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, fg, ToQColor(text));
-        if (back) palette.setColor(group, bg, ToQColor(*back));
+    bool changed = false;
+    const auto set = [&](QPalette::ColorGroup group, QPalette::ColorRole role, Color c) {
+        if (palette.color(group, role) == ToQColor(c)) return;
+        palette.setColor(group, role, ToQColor(c));
+        changed = true;
+    };
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        set(group, fg, text);
+        if (back) set(group, bg, *back);
     }
-    w->setPalette(palette);
+    if (changed) w->setPalette(palette);
 }
 
 Qt::Alignment ToQAlign(Align a) {

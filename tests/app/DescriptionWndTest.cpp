@@ -1,5 +1,6 @@
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -111,6 +112,12 @@ TEST_F(DescriptionWndTest, OneWindowWhileOpenAFreshOneAfterClosing) {
     Text().SetSelStart(0);
     QTest::keyClicks(Text().Widget(), "Edited ");
     EXPECT_TRUE(Text().Text().starts_with("Edited Predivo"));
+    // The style caches its drawings under palette keys: a fresh window that brought new keys
+    // would leave the old drawings in the cache at every close.
+    const auto paletteKey = [&] {
+        return static_cast<QTextEdit*>(Text().Widget())->verticalScrollBar()->palette().cacheKey();
+    };
+    const qint64 firstKey = paletteKey();
     first->CloseWindow();
     Settle();
     auto& fresh = app::DescriptionWnd();
@@ -118,6 +125,7 @@ TEST_F(DescriptionWndTest, OneWindowWhileOpenAFreshOneAfterClosing) {
     EXPECT_EQ(Text().SelLength(), 29);
     EXPECT_TRUE(Text().SelBold());
     EXPECT_TRUE(fresh.Visible());
+    EXPECT_EQ(paletteKey(), firstKey);
 }
 
 TEST_F(DescriptionWndTest, FieldsKeepTheirDistanceToEveryEdgeWhenResized) {

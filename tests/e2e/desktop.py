@@ -114,6 +114,7 @@ class Desktop:
             with os.fdopen(read_end) as ready:
                 announced = ready.read().strip()
             if announced == str(number) and proc.poll() is None:
+                self.x_server = proc
                 self.env["DISPLAY"] = f":{number}"
                 self._connect()
                 return

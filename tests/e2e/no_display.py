@@ -1,12 +1,12 @@
-"""Started where there is no graphical display, the program says so plainly and fails cleanly
-instead of crashing."""
+"""Started where there is no graphical display, or when its display goes away under it, the
+program says so plainly and fails cleanly instead of crashing."""
 
 import os
 import signal
 import subprocess
 import tempfile
 
-from desktop import check, main
+from desktop import Desktop, _kill_group, check, main, wait_for
 
 
 def test(binary):
@@ -27,6 +27,17 @@ def test(binary):
         for sign in ("core dumped", "Aborted", "Segmentation fault"):
             check(sign not in stderr, f"{sign!r} on stderr:\n{stderr}")
         check(not any(n.startswith("core") for n in os.listdir(cwd)), "a core file was left")
+
+    # The X server dies while the calculator is up.
+    with Desktop() as d, tempfile.TemporaryFile("w+") as stderr:
+        d.program = d.spawn([binary], stdout=subprocess.DEVNULL, stderr=stderr)
+        wait_for("the calculator", lambda: d.alive() and d.window_titled("Varnholt"), 10)
+        _kill_group(d.x_server)
+        status = d.exit_status(10)
+        stderr.seek(0)
+        lines = stderr.read().splitlines()
+        check(status == 1 and lines == ["Predivo: the connection to the display was lost."],
+              f"after the display died: status {status}, stderr {lines}")
 
 
 if __name__ == "__main__":
