@@ -6,6 +6,7 @@
 namespace framework {
 
 class PrinterGraphics;
+class Window;
 
 // Everything the program does that a person perceives outside its own windows: the alert sound,
 // modal message boxes, the printer dialog and the report of an unhandled exception.
@@ -20,8 +21,9 @@ class Platform {
     virtual void Beep();
     // Modal: returns when the person has dismissed the box.
     virtual void MsgBox(const std::string& text);
-    // The platform's printer dialog; nothing when the person cancels.
-    virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog();
+    // The platform's printer dialog, over the window that prints; nothing when the person
+    // cancels.
+    virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog(const Window& over);
     virtual void ReportUnhandledException(const std::string& what);
 };
 
