@@ -5,6 +5,7 @@
 #include "app/FileTypes.h"
 #include "app/Menu.h"
 #include "app/Windows.h"
+#include "framework/Window.h"
 #include "windows/AboutWnd.h"
 
 namespace app {
@@ -23,6 +24,11 @@ bool HandleAboutMenu::AboutMenuItem_Action() {
     return false;
 }
 
+bool HandleAboutMenu::CloseWindowItem_Action() {
+    if (framework::Window* front = framework::FrontWindow()) front->CloseWindow();
+    return false;
+}
+
 HandleAboutMenu& App() {
     auto* app = dynamic_cast<HandleAboutMenu*>(framework::CurrentApplication());
     if (!app) throw framework::NilObjectException("no application object");
@@ -32,6 +38,7 @@ HandleAboutMenu& App() {
 void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutQor", [] { return App().AboutQor_Action(); });
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
+    App().AddMenuHandler("CloseWindowItem", [] { return App().CloseWindowItem_Action(); });
 }
 
 void Start() {

@@ -4,12 +4,14 @@
 
 namespace app {
 
-// The application object: it keeps the About items working whichever window is in front.
+// The application object: it keeps the About items and Close Window working whichever window
+// is in front.
 class HandleAboutMenu : public framework::Application {
   public:
     void EnableMenuItems() override;
     bool AboutQor_Action();
     bool AboutMenuItem_Action();
+    bool CloseWindowItem_Action();
 };
 
 // The application object on record.

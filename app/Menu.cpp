@@ -27,6 +27,11 @@ Menu::Menu() {
     using framework::MenuItem;
     using framework::QuitMenuItem;
     Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "File"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "CloseWindowItem",
+                   .autoEnable = true,
+                   .text = "Close Window",
+                   .keyboardShortcut = "Cmd+W"});
     Add<MenuItem>(
         *this, "UntitledMenu2",
         {.name = "Print", .autoEnable = true, .text = "Print...", .keyboardShortcut = "Cmd+P"});

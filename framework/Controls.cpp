@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -109,6 +110,16 @@ std::vector<std::string_view> Characters(std::string_view text) {
 }
 
 }  // namespace
+
+void MarkDrawnOnly(QWidget* widget) {
+    widget->setProperty("framework_drawnOnly", true);
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+bool IsDrawnOnly(const QObject* object) {
+    return object && object->property("framework_drawnOnly").toBool();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Control
@@ -373,6 +384,13 @@ class LineEditor : public QLineEdit {
         }
         menu->popup(e->globalPos());
     }
+    // The keyboard going to the menu bar keeps the selection, as going to another window does:
+    // it is what the Edit menu is about to work on.
+    void focusOutEvent(QFocusEvent* e) override {
+        if (e->reason() != Qt::MenuBarFocusReason) return QLineEdit::focusOutEvent(e);
+        QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QLineEdit::focusOutEvent(&kept);
+    }
 
   private:
     // Qt ends an undo step where the caret moves, and offers no other way to end one: so the
@@ -584,6 +602,7 @@ EditField::EditField(Window& owner, std::string name, const Props& props)
     if (!props.accessibleName.empty()) w->setAccessibleName(ToQ(props.accessibleName));
     impl_->SetText(FromFieldText(props.text));
     Place(w, props.bounds, props.enabled, props.visible, props.locks, props.parent);
+    if (props.drawnOnly) MarkDrawnOnly(w);
 }
 
 EditField::~EditField() = default;
@@ -680,6 +699,16 @@ class CanvasWidget : public QWidget {
   public:
     CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
 
+    // A named canvas that answers a press is a button to assistive technology.
+    bool Pressable() const { return canvas_.MouseDown && !accessibleName().isEmpty(); }
+    bool Press(QPoint at) {
+        bool claimed = false;
+        if (canvas_.MouseDown) {
+            GuardedFor(canvas_.Owner(), [&] { claimed = canvas_.MouseDown(at.x(), at.y()); });
+        }
+        return claimed;
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         const auto& picture = canvas_.Backdrop();
@@ -688,13 +717,8 @@ class CanvasWidget : public QWidget {
         painter.drawImage(QPoint(0, 0), picture->Pixels().For(devicePixelRatioF()));
     }
     void mousePressEvent(QMouseEvent* event) override {
-        bool claimed = false;
-        if (canvas_.MouseDown) {
-            const QPoint p = event->position().toPoint();
-            GuardedFor(canvas_.Owner(), [&] { claimed = canvas_.MouseDown(p.x(), p.y()); });
-        }
         // Not claimed: the window sees the press too.
-        event->setAccepted(claimed);
+        event->setAccepted(Press(event->position().toPoint()));
     }
     void enterEvent(QEnterEvent*) override {
         setCursor(canvas_.MouseDown ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -703,6 +727,35 @@ class CanvasWidget : public QWidget {
   private:
     Canvas& canvas_;
 };
+
+class CanvasAccessible : public QAccessibleWidget {
+  public:
+    explicit CanvasAccessible(CanvasWidget* w) : QAccessibleWidget(w), canvas_(w) {}
+
+    QAccessible::Role role() const override {
+        return canvas_->Pressable() ? QAccessible::Button : QAccessibleWidget::role();
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (canvas_->Pressable()) names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && canvas_->Pressable()) {
+            canvas_->Press(canvas_->rect().center());
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+  private:
+    CanvasWidget* canvas_;
+};
+
+QAccessibleInterface* CanvasAccessibleFactory(const QString&, QObject* object) {
+    if (auto* canvas = dynamic_cast<CanvasWidget*>(object)) return new CanvasAccessible(canvas);
+    return nullptr;
+}
 
 class RectangleWidget : public QWidget {
   public:
@@ -735,6 +788,8 @@ class RectangleWidget : public QWidget {
 
 Canvas::Canvas(Window& owner, std::string name, const Props& props)
     : Control(owner, std::move(name)), backdrop_(props.backdrop) {
+    static const bool accessible = (QAccessible::installFactory(&CanvasAccessibleFactory), true);
+    (void)accessible;
     auto* widget = new CanvasWidget(*this, ContentOf(owner));
     widget->setFocusPolicy(props.acceptFocus ? Qt::StrongFocus : Qt::NoFocus);
     if (!props.accessibleName.empty()) widget->setAccessibleName(ToQ(props.accessibleName));

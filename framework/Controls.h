@@ -82,6 +82,9 @@ class EditField : public Control {
         std::string parent{};
         // What a screen reader announces for the field.
         std::string accessibleName{};
+        // Only drawn, as a field that merely shows beneath another: it takes neither focus nor
+        // clicks, and assistive technology does not see it.
+        bool drawnOnly = false;
     };
 
     EditField(Window& owner, std::string name, const Props& props);
@@ -176,6 +179,8 @@ class Canvas : public Control {
         bool visible = true;
         Locks locks{};
         std::string parent{};
+        // With a MouseDown handler as well, assistive technology announces the canvas as a
+        // button under this name, whose press is a click in its middle.
         std::string accessibleName{};
     };
 

@@ -33,6 +33,11 @@ inline QColor ToQColor(Color c) {
 
 QFont ToQFont(const Font& font);
 
+// A control that is only drawn: it takes neither focus nor clicks, and assistive technology
+// does not see it.
+void MarkDrawnOnly(QWidget* widget);
+bool IsDrawnOnly(const QObject* object);
+
 // The key a KeyDown handler receives for a key press: the typed text, or the control character
 // of an editing or navigation key (backspace 8, tab 9, return 13, delete 127, arrows 28 to 31,
 // ...). Empty for keys that type nothing, such as a modifier on its own.
@@ -66,9 +71,6 @@ class WindowFrame : public QWidget {
     QWidget* content_;
     QMenuBar* menuBar_ = nullptr;
 };
-
-// Destroys every window, live or closed; the runtime's last step before Qt goes away.
-void DisposeAllWindows();
 
 // The name the application shows for itself, such as the title of its application menu.
 const std::string& ApplicationName();

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QTextEdit>
 
 #include "framework/Application.h"
@@ -135,8 +136,35 @@ bool ClipboardHasText() {
     return data && data->hasText();
 }
 
-bool CanEdit(Edit edit) {
+// The widget that had the focus when the menu bar or a menu took it, as they do when a person
+// opens the menus from the keyboard.
+QPointer<QWidget>& FocusBeforeMenus() {
+    static QPointer<QWidget> before;
+    static const bool watching = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget* now) {
+            auto isMenu = [](QWidget* w) {
+                return qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w);
+            };
+            if (isMenu(now) && old && !isMenu(old)) before = old;
+        });
+        return true;
+    }();
+    (void)watching;
+    return before;
+}
+
+// What the Edit items work on: the focused widget, or, while the menus hold the focus, the one
+// in the same window that had it before them.
+QWidget* EditTarget() {
     QWidget* focus = QApplication::focusWidget();
+    if (!qobject_cast<QMenuBar*>(focus) && !qobject_cast<QMenu*>(focus)) return focus;
+    QWidget* before = FocusBeforeMenus();
+    const Window* front = FrontWindow();
+    return before && front && before->window() == front->Widget() ? before : nullptr;
+}
+
+bool CanEdit(Edit edit) {
+    QWidget* focus = EditTarget();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         const bool writable = !line->isReadOnly();
         switch (edit) {
@@ -174,7 +202,7 @@ bool CanEdit(Edit edit) {
 }
 
 void DoEdit(Edit edit) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = EditTarget();
     if (!CanEdit(edit)) return;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         switch (edit) {
@@ -258,6 +286,8 @@ void DispatchMenuCommand(MenuItem& item) {
 }
 
 QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent) {
+    // From the first bar on, the Edit items need to know where the focus was before it.
+    FocusBeforeMenus();
     auto* qbar = new QMenuBar(parent);
     std::vector<QAction*> applicationItems;
     std::function<void(QMenu*, const MenuItem&)> fill = [&](QMenu* menu, const MenuItem& item) {

@@ -7,6 +7,7 @@ namespace framework {
 
 class Control;
 class PrinterGraphics;
+class Window;
 
 // Everything the program does that a person perceives outside its own windows: the alert sound,
 // modal message boxes, short notes at a control, the printer dialog and the report of an
@@ -25,8 +26,9 @@ class Platform {
     // A short note beside a control, such as why it refused a key, that goes away by itself:
     // the alert sound alone is silent on many desktops.
     virtual void ShowNote(const Control& control, const std::string& text);
-    // The platform's printer dialog; nothing when the person cancels.
-    virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog();
+    // The platform's printer dialog, over the window that prints; nothing when the person
+    // cancels.
+    virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog(const Window& over);
     virtual void ReportUnhandledException(const std::string& what);
 };
 

@@ -1,7 +1,6 @@
 #include "framework/Printing.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,21 +8,30 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "framework/Internal.h"
 #include "framework/Platform.h"
+#include "framework/Window.h"
 
 namespace framework {
 
-std::unique_ptr<PrinterGraphics> Platform::OpenPrinterDialog() {
+std::unique_ptr<PrinterGraphics> Platform::OpenPrinterDialog(const Window& over) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    // Named after the window in front, which also names the file when printing to PDF.
-    if (QWidget* front = QApplication::activeWindow()) printer->setDocName(front->windowTitle());
-    QPrintDialog dialog(printer.get());
+    // Named after the window that prints, which also names the file when printing to PDF.
+    printer->setDocName(ToQ(over.Title()));
+    QPrintDialog dialog(printer.get(), over.Widget());
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return std::make_unique<PrinterGraphics>(std::move(printer));
 }
 
-PrinterGraphics::PrinterGraphics(std::unique_ptr<QPrinter> printer)
-    : printer_(std::move(printer)), painter_(std::make_unique<QPainter>(printer_.get())) {}
+PrinterGraphics::PrinterGraphics(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    // Half an inch at least on every side: nearer the edge many printers cut the print off.
+    const QMarginsF m = printer_->pageLayout().margins(QPageLayout::Point);
+    constexpr double least = 36;
+    printer_->setPageMargins(QMarginsF(std::max(least, m.left()), std::max(least, m.top()),
+                                       std::max(least, m.right()), std::max(least, m.bottom())),
+                             QPageLayout::Point);
+    painter_ = std::make_unique<QPainter>(printer_.get());
+}
 
 PrinterGraphics::~PrinterGraphics() {
     if (painter_->isActive()) painter_->end();

@@ -9,7 +9,8 @@ class QTextDocument;
 namespace framework {
 
 // A printer chosen in the printer dialog, drawn on in points (1/72 inch) from the top-left
-// corner of the printable area of the current page.
+// corner of the printable area of the current page, which keeps at least half an inch from
+// every edge of the paper.
 class PrinterGraphics {
   public:
     explicit PrinterGraphics(std::unique_ptr<QPrinter> printer);

@@ -1,5 +1,6 @@
 #include "framework/Window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -38,6 +39,7 @@ struct WindowAccess {
     static bool& Retired(Window& w) { return w.retired_; }
     static WindowFrame* Frame(const Window& w) { return w.frame_; }
     static void RunActivate(Window& w) { w.Activate(); }
+    static bool RunCancelClose(Window& w, bool quitting) { return w.CancelClose(quitting); }
     static void RunClose(Window& w) { w.Close(); }
     static bool RunKeyDown(Window& w, std::string_view key) { return w.KeyDown(key); }
     static bool RunMouseDown(Window& w, int x, int y) { return w.MouseDown(x, y); }
@@ -90,6 +92,47 @@ class ContentArea : public QWidget {
     Window& owner_;
 };
 
+// The content area as assistive technology sees it: its controls, less those that are only
+// drawn, which would be read out as empty, nameless objects.
+class ContentAccessible : public QAccessibleWidget {
+  public:
+    explicit ContentAccessible(QWidget* w) : QAccessibleWidget(w) {}
+
+    int childCount() const override { return static_cast<int>(Children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const auto children = Children();
+        return index >= 0 && index < children.size() ? children[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto children = Children();
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            if (children[i] == child) return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+  private:
+    QList<QAccessibleInterface*> Children() const {
+        QList<QAccessibleInterface*> out;
+        for (int i = 0, n = QAccessibleWidget::childCount(); i < n; ++i) {
+            QAccessibleInterface* c = QAccessibleWidget::child(i);
+            if (c && !IsDrawnOnly(c->object())) out.push_back(c);
+        }
+        return out;
+    }
+};
+
+// A window is announced as a window or a dialog, not as a nameless part of something else.
+QAccessibleInterface* WindowAccessibleFactory(const QString&, QObject* object) {
+    if (auto* content = dynamic_cast<ContentArea*>(object)) return new ContentAccessible(content);
+    if (auto* frame = dynamic_cast<WindowFrame*>(object)) {
+        const bool dialog =
+            frame->Owner() && frame->Owner()->Properties().frame == Frame::ModalDialog;
+        return new QAccessibleWidget(frame, dialog ? QAccessible::Dialog : QAccessible::Window);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void GuardedFor(Window& window, const std::function<void()>& code) {
@@ -99,6 +142,8 @@ void GuardedFor(Window& window, const std::function<void()>& code) {
 }
 
 WindowFrame::WindowFrame(Window& owner) : owner_(&owner) {
+    static const bool accessible = (QAccessible::installFactory(&WindowAccessibleFactory), true);
+    (void)accessible;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -126,6 +171,12 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!owner_ || WindowAccess::Retired(*owner_)) return;
     Window& w = *owner_;
+    bool cancelled = false;
+    GuardedFor(w, [&] { cancelled = WindowAccess::RunCancelClose(w, Quitting()); });
+    if (cancelled && !WindowAccess::Retired(w)) {
+        event->ignore();
+        return;
+    }
     GuardedFor(w, [&] { WindowAccess::RunClose(w); });
     Retire(w);
 }
@@ -170,6 +221,7 @@ QWidget* Window::Widget() const {
 void Window::SetProperties(const WindowProps& props) {
     props_ = props;
     frame_->setWindowTitle(ToQ(props.title));
+    if (!props.accessibleName.empty()) frame_->setAccessibleName(ToQ(props.accessibleName));
 
     Qt::WindowFlags flags = props.frame == Frame::ModalDialog ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;

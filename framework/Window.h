@@ -31,6 +31,8 @@ struct WindowProps {
     bool hasBackColor = false;
     Color backColor = 0xFFFFFF;
     std::string title{};
+    // What assistive technology announces for the window, where the title says nothing.
+    std::string accessibleName{};
     bool visible = true;
     bool fullScreen = false;
     bool menuBarVisible = true;
@@ -60,7 +62,8 @@ class Window {
     void Show();
     // Takes the window off the screen; it stays alive and is found again by its class.
     void Hide();
-    // Closes the window as its close box would: the Close event runs, then the window is gone.
+    // Closes the window as its close box would: unless CancelClose keeps it, the Close event
+    // runs, then the window is gone.
     void CloseWindow();
     bool Visible() const;
     std::string Title() const;
@@ -96,6 +99,9 @@ class Window {
     virtual void Open() {}
 
     // Events.
+    // Asked before a window closes; true keeps the window alive. While the application quits,
+    // appQuitting is true, and a window should then let itself be closed.
+    virtual bool CancelClose(bool /*appQuitting*/) { return false; }
     virtual void Close() {}
     virtual void Activate() {}
     // A key pressed while no control takes it; true claims it.
@@ -149,6 +155,8 @@ Window* FindImplicitWindow(std::string_view className);
 std::vector<Window*> LiveWindows();
 // The window in front, or null when none of the program's windows is active.
 Window* FrontWindow();
+// Destroys every window, live or closed, without asking any of them: the runtime's last step.
+void DisposeAllWindows();
 
 // The live window of class W, created and built when there is none.
 template <class W>

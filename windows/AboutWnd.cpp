@@ -16,6 +16,7 @@ void AboutWnd::Layout() {
         .hasBackColor = true,
         .backColor = 0xFFFFFF,
         .title = "",
+        .accessibleName = "About Predivo",
         .visible = true,
         .resizeable = true,
     });
@@ -42,9 +43,20 @@ void AboutWnd::CreateControls() {
                                    });
 }
 
-bool AboutWnd::KeyDown(std::string_view) { return PutAway(); }
+bool AboutWnd::KeyDown(std::string_view) {
+    return PutAway();
+}
 
-bool AboutWnd::MouseDown(int, int) { return PutAway(); }
+bool AboutWnd::MouseDown(int, int) {
+    return PutAway();
+}
+
+bool AboutWnd::CancelClose(bool appQuitting) {
+    if (appQuitting) return false;
+    // Once made, the About window is kept for the next About command: closing only hides it.
+    Hide();
+    return true;
+}
 
 bool AboutWnd::PutAway() {
     app::AboutWnd().Hide();

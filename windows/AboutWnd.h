@@ -12,8 +12,9 @@ class AboutWnd : public framework::Window {
     void CreateControls() override;
     bool KeyDown(std::string_view key) override;
     bool MouseDown(int x, int y) override;
+    bool CancelClose(bool appQuitting) override;
 
-private:
+  private:
     // Any key or click: away with the About window, the calculator to the front.
     bool PutAway();
 };

@@ -307,7 +307,8 @@ bool ControlWnd::Canvas2_MouseDown(int, int) {
 }
 
 void ControlWnd::Activate() {
-    app::AboutWnd().Hide();
+    // Only an About window that exists needs putting away; asking the accessor would make one.
+    if (Window* about = FindImplicitWindow("AboutWnd")) about->Hide();
 }
 
 void ControlWnd::Close() {

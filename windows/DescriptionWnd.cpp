@@ -47,6 +47,7 @@ void DescriptionWnd::CreateControls0() {
                                       .readOnly = true,
                                       .scrollBarVertical = true,
                                       .locks = everyEdge,
+                                      .drawnOnly = true,
                                   });
     Add<EditField>("DescribeFld2", {
                                        .bounds = {-1, -1, 429, 476},
@@ -90,7 +91,7 @@ bool DescriptionWnd::AboutMenuItem_Action() {
 }
 
 bool DescriptionWnd::Print_Action() {
-    std::unique_ptr<PrinterGraphics> g = CurrentPlatform().OpenPrinterDialog();
+    std::unique_ptr<PrinterGraphics> g = CurrentPlatform().OpenPrinterDialog(*this);
     if (!g) return false;
     // The whole text, page after page: the disclaimer at its end must reach the paper too.
     // 7.5 inches, or the printable width of a narrower page, so that no line is cut off.

@@ -1,5 +1,8 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +95,11 @@ TEST_F(DescriptionWndTest, OpensWithTheTextAndTheFirst29CharactersBold) {
     EXPECT_EQ(Text().SelStart(), 0);
     EXPECT_EQ(Text().SelLength(), 29) << "left selected";
     EXPECT_TRUE(Text().SelBold());
+    // The keyboard starts in the text: Cmd+C copies what is selected.
+    Activate(w);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().size(), 29);
     struct Span {
         int start, length;
         bool bold;
@@ -176,6 +184,34 @@ std::vector<std::string> PdfPages(const QString& file) {
     return pages;
 }
 
+// The words of a PDF nearer than half an inch to an edge of the paper, and how many words
+// there are in all.
+std::pair<std::vector<std::string>, int> WordsInTheMargins(const QString& file) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", file, "-"});
+    p.waitForFinished(10000);
+    static const QRegularExpression tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*))re");
+    constexpr double edge = 35.9;  // half an inch, less a hair for the rounding in the file
+    std::vector<std::string> outside;
+    int words = 0;
+    double width = 0, height = 0;
+    for (const auto& m : tag.globalMatch(QString::fromUtf8(p.readAllStandardOutput()))) {
+        auto at = [&m](int i) { return m.captured(i).toDouble(); };
+        if (m.capturedLength(1)) {
+            width = at(1);
+            height = at(2);
+        } else {
+            ++words;
+            if (at(3) < edge || at(4) < edge || at(5) > width - edge || at(6) > height - edge) {
+                outside.push_back(m.captured(7).toStdString());
+            }
+        }
+    }
+    return {outside, words};
+}
+
 // The stored text fits one page; with the text made longer in the window, as a person may do,
 // it runs over several. Either way every word reaches the paper and the disclaimer ends it.
 TEST_F(DescriptionWndTest, PrintsTheWholeTextOnAsManyPagesAsItNeeds) {
@@ -214,6 +250,10 @@ TEST_F(DescriptionWndTest, PrintsTheWholeTextOnAsManyPagesAsItNeeds) {
         EXPECT_NE(pages.back().find("miscalculation"), std::string::npos);
         EXPECT_NE(pages.back().find("possible."), std::string::npos);
         EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(platform.printerDialogOver, &w);
+        const auto [outside, words] = WordsInTheMargins(file);
+        EXPECT_GT(words, 300);
+        EXPECT_EQ(outside, std::vector<std::string>{}) << "words in the margins";
         w.CloseWindow();
         Settle();
     }

@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -141,6 +143,7 @@ TEST_F(StartupTest, MenuTreeIsBuiltInOrderWithItsProperties) {
     };
     const std::vector<Row> expected{
         {"UntitledMenu2", "File", "", false, 0},
+        {"CloseWindowItem", "Close Window", "Cmd+W", true, 1},
         {"Print", "Print...", "Cmd+P", true, 1},
         {"FileQuit", "Quit", "Cmd+Q", true, 1},
         {"UntitledMenu0", "Edit", "", false, 0},
@@ -247,6 +250,9 @@ TEST_F(StartupTest, AboutFromAnyWindowShowsTheOneAboutWindow) {
     ASSERT_TRUE(Choose(calculator, "Window", "About Predivo"));
     EXPECT_TRUE(about->Visible());
     EXPECT_EQ(&app::AboutWnd(), about);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(about->Widget())->text(QAccessible::Name),
+              "About Predivo")
+        << "named for assistive technology, though its title is empty";
     // A key on it then brings the calculator, not the window that asked for it.
     auto& description = app::DescriptionWnd();
     Activate(description);
@@ -258,17 +264,53 @@ TEST_F(StartupTest, AboutFromAnyWindowShowsTheOneAboutWindow) {
     EXPECT_EQ(framework::FrontWindow(), &calculator);
 }
 
-// Quitting ends the process, so each way runs in a child process of its own.
-TEST(StartupQuit, CommandQQuitsWithStatusZeroFromEveryWindow) {
-    for (const char* front : {"ControlWnd", "AboutWnd", "DescriptionWnd"}) {
-        SCOPED_TRACE(front);
+// Close Window does to the front window what its close box does. The About window is only
+// hidden, and the next About shows that same window again.
+TEST_F(StartupTest, CloseWindowAndTheCloseBoxCloseTheFrontWindow) {
+    struct Row {
+        const char* front;
+        bool byCloseBox;
+        bool kept;
+    };
+    for (const Row& row : {Row{"DescriptionWnd", false, false}, Row{"AboutWnd", false, true},
+                           Row{"AboutWnd", true, true}}) {
+        SCOPED_TRACE(std::string(row.front) + (row.byCloseBox ? ", close box" : ", Ctrl+W"));
+        auto& calculator = Calculator();
+        Window* w = &WindowOfClass(row.front);
+        Activate(*w);
+        if (row.byCloseBox) {
+            w->Widget()->windowHandle()->close();
+        } else {
+            QTest::keyClick(w->Widget(), Qt::Key_W, Qt::ControlModifier);
+        }
+        Settle();
+        ASSERT_EQ(FindImplicitWindow(row.front) == w, row.kept);
+        if (!row.kept) continue;
+        EXPECT_FALSE(w->Visible());
+        Activate(calculator);
+        ASSERT_TRUE(Choose(calculator, "Window", "About Predivo"));
+        EXPECT_EQ(&app::AboutWnd(), w);
+        EXPECT_TRUE(w->Visible());
+    }
+}
+
+// Quitting ends the process, so each way runs in a child process of its own: Cmd+Q from every
+// window, and Close Window on the calculator.
+TEST(StartupQuit, CommandQAndClosingTheCalculatorQuitWithStatusZero) {
+    struct Row {
+        const char* front;
+        Qt::Key key;
+    };
+    for (const Row& row : {Row{"ControlWnd", Qt::Key_Q}, Row{"AboutWnd", Qt::Key_Q},
+                           Row{"DescriptionWnd", Qt::Key_Q}, Row{"ControlWnd", Qt::Key_W}}) {
+        SCOPED_TRACE(std::string(row.front) + (row.key == Qt::Key_Q ? " Q" : " W"));
         EXPECT_EXIT(
             {
                 RecordingPlatform platform;
                 app::Start();
-                Window* w = &WindowOfClass(front);
+                Window* w = &WindowOfClass(row.front);
                 Activate(*w);
-                QTest::keyClick(w->Widget(), Qt::Key_Q, Qt::ControlModifier);
+                QTest::keyClick(w->Widget(), row.key, Qt::ControlModifier);
                 const bool ok = framework::Quitting() && framework::LiveWindows().empty();
                 std::quick_exit(ok ? framework::ExitStatus() : 99);
             },

@@ -118,6 +118,26 @@ inline bool EnabledInMenu(framework::Window& window, const QString& title, const
     return enabled;
 }
 
+// The same with the menu opened from the keyboard: Alt puts the keyboard in the menu bar, the
+// arrows walk to the menu and open it, Escape twice gives the keyboard back.
+inline bool EnabledInMenuByKeys(framework::Window& window, const QString& title,
+                                const QString& item) {
+    auto* bar = window.Widget()->findChild<QMenuBar*>();
+    QMenu* menu = MenuTitled(window.Widget(), title);
+    if (!bar || !menu) return false;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    for (int i = 0; i < 8 && bar->activeAction() != menu->menuAction(); ++i) {
+        QTest::keyClick(bar, Qt::Key_Right);
+    }
+    QTest::keyClick(bar, Qt::Key_Down);
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000)) return false;
+    QAction* action = ActionIn(menu, item);
+    const bool enabled = action && action->isEnabled();
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTest::keyClick(bar, Qt::Key_Escape);
+    return enabled;
+}
+
 // Chooses an item with a click, as a person would.
 inline bool Choose(framework::Window& window, const QString& title, const QString& item) {
     QMenu* menu = OpenMenu(window, title);

@@ -34,8 +34,10 @@ class RecordingPlatform : public framework::Platform {
     void ShowNote(const framework::Control& control, const std::string& text) override {
         notes.push_back(control.Name() + ": " + text);
     }
-    std::unique_ptr<framework::PrinterGraphics> OpenPrinterDialog() override {
+    std::unique_ptr<framework::PrinterGraphics> OpenPrinterDialog(
+        const framework::Window& over) override {
         ++printerDialogs;
+        printerDialogOver = &over;
         return printer ? printer() : nullptr;
     }
     void ReportUnhandledException(const std::string& what) override { reports.push_back(what); }
@@ -45,6 +47,7 @@ class RecordingPlatform : public framework::Platform {
     std::function<void()> onMsgBox;
     std::vector<std::string> notes;
     int printerDialogs = 0;
+    const framework::Window* printerDialogOver = nullptr;
     std::function<std::unique_ptr<framework::PrinterGraphics>()> printer;
     std::vector<std::string> reports;
 };
@@ -78,9 +81,11 @@ inline void Activate(framework::Window& window) {
         << window.ClassName();
 }
 
-// Closes every window so that the next test starts from nothing.
+// Destroys every window so that the next test starts from nothing. No window is asked: closing
+// the calculator would quit for every later test, and the About window only hides.
 inline void CloseAllWindows() {
-    for (auto* w : framework::LiveWindows()) w->CloseWindow();
+    Settle();
+    framework::DisposeAllWindows();
     Settle();
 }
 
