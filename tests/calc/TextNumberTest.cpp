@@ -6,6 +6,10 @@
 #include <limits>
 #include <string>
 
+// The conversions are checked against independent oracles (the C library's correctly rounded
+// strtod and exact printf expansion, its UTF-8 decoder) by the val, format and key_filter fuzz
+// targets. These tables keep the cases a person would think of, and each known trap, in the
+// normal test run.
 namespace {
 
 using framework::Asc;
@@ -14,6 +18,7 @@ using framework::StrComp;
 using framework::Val;
 
 TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
+    const std::string huge = "17976931348623157" + std::string(292, '0');
     const struct {
         std::string text;
         double expected;
@@ -22,13 +27,12 @@ TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
         {" \t\r\n\v\f12.5 \n", 12.5},
         {"+4", 4},
         {"-.5", -0.5},
-        {".5", 0.5},
         {"5.", 5},
         {"007", 7},
         {"-0", 0},
-        {"0.30000000000000004", 0.30000000000000004},
         {"9007199254740993", 9007199254740992.0},  // halfway: even neighbour
-        {"0.1000000000000000055511151231257827", 0.1},
+        {huge, std::numeric_limits<double>::max()},
+        {"0." + std::string(400, '0') + "1", 0},  // underflows to zero, not to a denormal trap
         {"", 0},
         {".", 0},
         {"-", 0},
@@ -40,7 +44,6 @@ TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
         {"0x10", 0},
         {"inf", 0},
         {"nan", 0},
-        {"1 2", 0},
         {"1\n2", 0},
         {std::string("1\0"
                      "2",
@@ -53,23 +56,10 @@ TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
         {"1" + std::string(309, '0'), 0},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE("text \"" + row.text + "\"");
+        SCOPED_TRACE("text \"" + row.text.substr(0, 30) + "\"");
         const double value = Val(row.text);
         EXPECT_EQ(value, row.expected);
         EXPECT_FALSE(std::signbit(value) && value == 0) << "negative zero";
-    }
-}
-
-TEST(ValTest, ExtremeNumeralsStayFinite) {
-    const std::string huge = "17976931348623157" + std::string(292, '0');
-    EXPECT_EQ(Val(huge), std::numeric_limits<double>::max());
-    EXPECT_EQ(Val("-" + huge), -std::numeric_limits<double>::max());
-    for (const std::string& tiny :
-         {"0." + std::string(400, '0') + "1", "0." + std::string(323, '0') + "3"}) {
-        const double value = Val(tiny);
-        EXPECT_TRUE(std::isfinite(value));
-        EXPECT_GE(value, 0.0);
-        EXPECT_LT(value, 1e-300);
     }
 }
 
@@ -81,23 +71,14 @@ TEST(FormatTest, RoundsTheExactBinaryValue) {
         const char* expected;
     } rows[] = {
         {0.25, "###.#", ".3"},  // exact binary halves go away from zero
-        {4.75, "###.#", "4.8"},
         {-4.75, "###.#", "-4.8"},
         {0.35, "###.#", ".3"},  // the double lies just below the half
         {0.45, "###.#", ".5"},  // ... just above
         {99.95, "###.#", "100"},
-        {0.1664, "###.#", ".2"},
-        {100, "###.#", "100"},
         {50, "###.#", "50"},
-        {4.96, "###.#", "5"},
-        {0.04, "###.#", "0"},
         {-0.04, "###.#", "0"},
         {-0.0, "###.#", "0"},
-        {123456.7, "###.#", "123456.7"},
-        {2.5, "#", "3"},
-        {0.5, "#", "1"},
         {0.49999999999999994, "#", "0"},
-        {1.5, "##.##", "1.5"},
         {0.05, "##.##", ".05"},
         {1.005, "##.##", "1"},  // 1.00499999999999989...
         {4503599627370495.5, "###.#", "4503599627370495.5"},
@@ -120,23 +101,15 @@ TEST(AscTest, DecodesFirstCharacterOrReportsBadLeadByte) {
         int expected;
     } rows[] = {
         {"", 0},
-        {std::string(1, '\0'), 0},
-        {"A", 65},
         {"Ab", 65},
-        {"\x7F", 127},
         {"\xC3\xA9", 0xE9},
-        {"\xE2\x82\xAC", 0x20AC},
         {"\xF0\x9F\x98\x80", 0x1F600},
         {"\xC3", 0xC3},              // cut short
-        {"\xF0\x9F\x98", 0xF0},      // cut short
         {"\x80", 0x80},              // continuation byte first
         {"\xC0\x80", 0xC0},          // overlong
-        {"\xE0\x80\x80", 0xE0},      // overlong
-        {"\xF0\x80\x80\x80", 0xF0},  // overlong
         {"\xED\xA0\x80", 0xED},      // surrogate
         {"\xF4\x90\x80\x80", 0xF4},  // beyond U+10FFFF
         {"\xE2\x82\x41", 0xE2},      // bad continuation
-        {"\xFF", 0xFF},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "expected " << row.expected);
@@ -151,12 +124,9 @@ TEST(StrCompTest, OrdersByCodePoint) {
     } rows[] = {
         {"", "", 0},
         {"", "a", -1},
-        {"a", "", 1},
         {"ab", "a", 1},
         {"9", "10", 1},
-        {"\xFF", "a", 1},
         {std::string("a\0b", 3), std::string("a\0c", 3), -1},
-        {std::string("a\0", 2), "a", 1},
         {"\xC3\xA9", "z", 1},                      // U+00E9 after every ASCII letter
         {"\xEF\xBF\xBD", "\xF0\x9F\x98\x80", -1},  // U+FFFD before U+1F600
     };
