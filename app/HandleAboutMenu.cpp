@@ -6,6 +6,7 @@
 #include "app/Menu.h"
 #include "app/Windows.h"
 #include "windows/AboutWnd.h"
+#include "windows/ExplanationWnd.h"
 
 namespace app {
 
@@ -23,6 +24,11 @@ bool HandleAboutMenu::AboutMenuItem_Action() {
     return false;
 }
 
+bool HandleAboutMenu::ExplanationMenuItem_Action() {
+    ExplanationWnd().Show();
+    return false;
+}
+
 HandleAboutMenu& App() {
     auto* app = dynamic_cast<HandleAboutMenu*>(framework::CurrentApplication());
     if (!app) throw framework::NilObjectException("no application object");
@@ -32,6 +38,7 @@ HandleAboutMenu& App() {
 void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutQor", [] { return App().AboutQor_Action(); });
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
+    App().AddMenuHandler("ExplanationMenuItem", [] { return App().ExplanationMenuItem_Action(); });
 }
 
 void Start() {

@@ -10,6 +10,7 @@ class HandleAboutMenu : public framework::Application {
     void EnableMenuItems() override;
     bool AboutQor_Action();
     bool AboutMenuItem_Action();
+    bool ExplanationMenuItem_Action();
 };
 
 // The application object on record.

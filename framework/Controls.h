@@ -105,6 +105,8 @@ class EditField : public Control {
 
     // Called with each typed character before the field takes it; return true to swallow it.
     std::function<bool(std::string_view key)> KeyDown;
+    // Called after every change of the text: typed, pasted, cut, undone or set by the program.
+    std::function<void()> TextChange;
 
     class Impl;
 

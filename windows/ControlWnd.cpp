@@ -9,6 +9,7 @@
 #include "framework/Platform.h"
 #include "windows/AboutWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ExplanationWnd.h"
 
 namespace windows {
 
@@ -185,6 +186,9 @@ void ControlWnd::CreateControls0() {
     Add<StaticText>("StaticText16", label({126, 171, 62, 20}, "Negative"));
     Add<StaticText>("StaticText1",
                     label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
+    for (const char* name : {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld"}) {
+        Find<EditField>(name).TextChange = [this] { EntryFld_TextChange(); };
+    }
 }
 
 void ControlWnd::AddMenuHandlers() {
@@ -242,6 +246,13 @@ void ControlWnd::ClearBtn_Action() {
 bool ControlWnd::Canvas2_MouseDown(int, int) {
     app::DescriptionWnd().Show();
     return false;
+}
+
+// An open explanation follows every change of the input; none is opened for it.
+void ControlWnd::EntryFld_TextChange() {
+    if (auto* x = dynamic_cast<ExplanationWnd*>(FindImplicitWindow("ExplanationWnd"))) {
+        x->Recalculate();
+    }
 }
 
 void ControlWnd::Activate() {
