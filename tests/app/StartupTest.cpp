@@ -153,6 +153,7 @@ TEST_F(StartupTest, MenuTreeIsBuiltInOrderWithItsProperties) {
         {"WindowMenu", "Window", "", false, 0},
         {"ControlMenuItem", "Control", "", false, 1},
         {"DescriptionMenuItem", "Description", "", false, 1},
+        {"ExplanationMenuItem", "Explanation", "Cmd+I", true, 1},
         {"AboutMenuItem", "About Predivo", "", false, 1},
         {"AboutQor", "About Predivo", "", false, 1},
     };
@@ -210,6 +211,7 @@ TEST_F(StartupTest, ItemsAreEnabledByTheWindowInFront) {
         {"ControlWnd", false, true, true, true, true, false},
         {"DescriptionWnd", true, false, true, true, true, true},
         {"AboutWnd", false, false, false, true, true, false},
+        {"ExplanationWnd", true, true, true, true, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.front);
@@ -260,7 +262,7 @@ TEST_F(StartupTest, AboutFromAnyWindowShowsTheOneAboutWindow) {
 
 // Quitting ends the process, so each way runs in a child process of its own.
 TEST(StartupQuit, CommandQQuitsWithStatusZeroFromEveryWindow) {
-    for (const char* front : {"ControlWnd", "AboutWnd", "DescriptionWnd"}) {
+    for (const char* front : {"ControlWnd", "AboutWnd", "DescriptionWnd", "ExplanationWnd"}) {
         SCOPED_TRACE(front);
         EXPECT_EXIT(
             {

@@ -16,6 +16,7 @@
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ExplanationWnd.h"
 #include "windows/InvisibleWnd.h"
 
 namespace testing_support {
@@ -56,6 +57,7 @@ class CalculatorTest : public AppTest {
 inline framework::Window& WindowOfClass(std::string_view name) {
     if (name == "ControlWnd") return app::ControlWnd();
     if (name == "DescriptionWnd") return app::DescriptionWnd();
+    if (name == "ExplanationWnd") return app::ExplanationWnd();
     return app::AboutWnd();
 }
 
