@@ -7,6 +7,7 @@
 #include "app/Windows.h"
 #include "framework/Window.h"
 #include "windows/AboutWnd.h"
+#include "windows/ExplanationWnd.h"
 
 namespace app {
 
@@ -29,6 +30,11 @@ bool HandleAboutMenu::CloseWindowItem_Action() {
     return false;
 }
 
+bool HandleAboutMenu::ExplanationMenuItem_Action() {
+    ExplanationWnd().Show();
+    return false;
+}
+
 HandleAboutMenu& App() {
     auto* app = dynamic_cast<HandleAboutMenu*>(framework::CurrentApplication());
     if (!app) throw framework::NilObjectException("no application object");
@@ -39,6 +45,7 @@ void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutQor", [] { return App().AboutQor_Action(); });
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
     App().AddMenuHandler("CloseWindowItem", [] { return App().CloseWindowItem_Action(); });
+    App().AddMenuHandler("ExplanationMenuItem", [] { return App().ExplanationMenuItem_Action(); });
 }
 
 void Start() {

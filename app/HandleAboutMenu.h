@@ -12,6 +12,7 @@ class HandleAboutMenu : public framework::Application {
     bool AboutQor_Action();
     bool AboutMenuItem_Action();
     bool CloseWindowItem_Action();
+    bool ExplanationMenuItem_Action();
 };
 
 // The application object on record.

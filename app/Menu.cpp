@@ -52,6 +52,11 @@ Menu::Menu() {
     Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = "Window"});
     Add<MenuItem>(*this, "WindowMenu", {.name = "ControlMenuItem", .text = "Control"});
     Add<MenuItem>(*this, "WindowMenu", {.name = "DescriptionMenuItem", .text = "Description"});
+    Add<MenuItem>(*this, "WindowMenu",
+                  {.name = "ExplanationMenuItem",
+                   .autoEnable = true,
+                   .text = "Explanation",
+                   .keyboardShortcut = "Cmd+I"});
     Add<MenuItem>(*this, "WindowMenu", {.name = "AboutMenuItem", .text = "About Predivo"});
     Add<AppleMenuItem>(*this, "WindowMenu", {.name = "AboutQor", .text = "About Predivo"});
 }

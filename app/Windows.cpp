@@ -3,6 +3,7 @@
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ExplanationWnd.h"
 #include "windows/InvisibleWnd.h"
 
 namespace app {
@@ -14,6 +15,9 @@ windows::ControlWnd& ControlWnd() {
 }
 windows::DescriptionWnd& DescriptionWnd() {
     return GetImplicitWindow<windows::DescriptionWnd>("DescriptionWnd");
+}
+windows::ExplanationWnd& ExplanationWnd() {
+    return GetImplicitWindow<windows::ExplanationWnd>("ExplanationWnd");
 }
 windows::AboutWnd& AboutWnd() {
     return GetImplicitWindow<windows::AboutWnd>("AboutWnd");

@@ -21,6 +21,7 @@
 #include "framework/Controls.h"
 #include "framework/Platform.h"
 #include "windows/ControlWnd.h"
+#include "windows/ExplanationWnd.h"
 
 namespace {
 
@@ -97,6 +98,43 @@ void BM_BareQtClick(benchmark::State& state) {
         state, button, field, [&] { return field->text(); }, [&](int which) { next = which; });
 }
 BENCHMARK(BM_BareQtClick)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// From asking for the explanation to the window painted, the worked example's counts entered.
+void BM_OpenExplanation(benchmark::State& state) {
+    auto& calculator = app::ControlWnd();
+    const char* names[] = {"tpFld", "fpFld", "fnFld", "tnFld"};
+    const char* counts[] = {"15", "299", "15", "9671"};
+    for (int f = 0; f < 4; ++f) calculator.Find<framework::EditField>(names[f]).SetText(counts[f]);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        auto& window = app::ExplanationWnd();
+        window.Widget()->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        window.CloseWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenExplanation)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// One key typed into the calculator, a digit or a backspace by turns, up to the open
+// explanation repainted with its new sentences and intervals.
+void BM_ExplanationKeystroke(benchmark::State& state) {
+    auto& calculator = app::ControlWnd();
+    auto& window = app::ExplanationWnd();
+    QWidget* field = calculator.Find<framework::EditField>("tnFld").Widget();
+    int turn = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        QTest::keyClick(field, turn++ % 2 ? Qt::Key_Backspace : Qt::Key_1);
+        window.Widget()->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    window.CloseWindow();
+}
+BENCHMARK(BM_ExplanationKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

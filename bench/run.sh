@@ -107,6 +107,10 @@ read -r click clicks < <(bench_median gui_bench BM_CalculateClick/manual_time ms
 read -r bare _ < <(bench_median gui_bench BM_BareQtClick/manual_time ms)
 row "(c) Calculate click to pppFld repainted" "$(printf %.3f "$click")" "$(printf %.3f "$bare")" \
     16 ms "10 x $((clicks / 10)) clicks"
+read -r t n < <(bench_median gui_bench BM_OpenExplanation/manual_time ms)
+row "(e) Explanation window opened and painted" "$(printf %.3f "$t")" - 50 ms "10 x $((n / 10))"
+read -r t n < <(bench_median gui_bench BM_ExplanationKeystroke/manual_time ms)
+row "(f) keystroke to explanation repainted" "$(printf %.3f "$t")" - 16 ms "10 x $((n / 10))"
 for name in Frequencies Percentages; do
     read -r t n < <(bench_median calc_bench "BM_$name" ns)
     row "(d) calc_bench $name" "$(printf %.1f "$t")" - 200 ns "10 x $((n / 10))"

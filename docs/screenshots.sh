@@ -39,3 +39,14 @@ click 256 404
 desc=$(xdotool search --sync --onlyvisible --name '^Description$' | head -n 1)
 sleep 0.5
 shoot "$desc" description.png
+# The counts win over the percentages still in their fields; the window asked for from the
+# keyboard, with the focus still in a field.
+xdotool windowraise "$calc"
+click 236 147; xdotool type 15
+click 309 147; xdotool type 299
+click 236 181; xdotool type 15
+click 309 181; xdotool type 9671
+xdotool key ctrl+i
+expl=$(xdotool search --sync --onlyvisible --name '^Explanation$' | head -n 1)
+sleep 0.5
+shoot "$expl" explanation.png

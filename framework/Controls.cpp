@@ -1,9 +1,9 @@
 #include "framework/Controls.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -153,11 +153,13 @@ void Control::Place(QWidget* widget, const Rect& bounds, bool enabled, bool visi
     locks_ = locks;
     parent_ = std::move(parent);
     widget->setObjectName(ToQ(name_));
-    widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    if (!LayOut(owner_, widget, parent_)) {
+        widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+        // Later controls lie over earlier ones, a field over the panel that holds it.
+        widget->raise();
+    }
     widget->setEnabled(enabled);
     if (!enabled) KeepColoursWhenDisabled(widget);
-    // Later controls lie over earlier ones, a field over the panel that holds it.
-    widget->raise();
     if (!visible) widget->hide();
 }
 
@@ -598,6 +600,14 @@ EditField::EditField(Window& owner, std::string name, const Props& props)
         impl_ = std::move(impl);
     }
     QWidget* w = impl_->Widget();
+    auto changed = [this] {
+        if (TextChange) GuardedFor(Owner(), TextChange);
+    };
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        QObject::connect(line, &QLineEdit::textChanged, line, changed);
+    } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+        QObject::connect(text, &QTextEdit::textChanged, text, changed);
+    }
     SetColours(w, QPalette::Text, props.textColor, QPalette::Base, props.backColor);
     if (!props.accessibleName.empty()) w->setAccessibleName(ToQ(props.accessibleName));
     impl_->SetText(FromFieldText(props.text));

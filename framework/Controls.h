@@ -115,6 +115,8 @@ class EditField : public Control {
     // Called with text that comes in by the clipboard or a drop, before the field's limit cuts
     // it: the text to take in its place, or nothing to refuse it whole.
     std::function<std::optional<std::string>(std::string_view text)> Paste;
+    // Called after every change of the text: typed, pasted, cut, undone or set by the program.
+    std::function<void()> TextChange;
 
     class Impl;
 

@@ -72,6 +72,13 @@ class WindowFrame : public QWidget {
     QMenuBar* menuBar_ = nullptr;
 };
 
+// In a window laid out by the platform, puts a control's widget into its place in the layout,
+// inside the control named parent if that holds a layout, and gives it the desktop's font and
+// colours. False, and nothing done, in a window whose controls stand at their bounds.
+bool LayOut(Window& owner, QWidget* widget, const std::string& parent);
+// Gives a laid-out window's content area the stack that LayOut fills.
+void StartLayout(QWidget& content);
+
 // The name the application shows for itself, such as the title of its application menu.
 const std::string& ApplicationName();
 

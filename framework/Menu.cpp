@@ -201,8 +201,21 @@ bool CanEdit(Edit edit) {
     return false;
 }
 
+// With nothing selected, the window in front may say what Copy copies.
+std::string FrontCopyText() {
+    std::string text;
+    if (Window* front = FrontWindow()) GuardedFor(*front, [&] { text = front->CopyText(); });
+    return text;
+}
+
 void DoEdit(Edit edit) {
     QWidget* focus = EditTarget();
+    if (edit == Edit::Copy && !CanEdit(edit)) {
+        if (const std::string text = FrontCopyText(); !text.empty()) {
+            QApplication::clipboard()->setText(ToQ(text));
+        }
+        return;
+    }
     if (!CanEdit(edit)) return;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         switch (edit) {
@@ -263,7 +276,9 @@ void UpdateMenus() {
     Guarded([app] { app->EnableMenuItems(); });
     ForEachCommand(*bar, [app](MenuItem& item) {
         if (item.AutoEnable() && app->Handlers().Has(item.Name())) item.SetEnabled(true);
-        if (Edit e = EditOf(item.Name()); e != Edit::None) item.SetEnabled(CanEdit(e));
+        if (Edit e = EditOf(item.Name()); e != Edit::None) {
+            item.SetEnabled(CanEdit(e) || (e == Edit::Copy && !FrontCopyText().empty()));
+        }
     });
 }
 

@@ -244,6 +244,7 @@ void Window::SetProperties(const WindowProps& props) {
     }
     content->resize(props.width, props.height);
     frame_->resize(props.width, props.height);
+    if (props.laidOut && !content->layout()) StartLayout(*content);
 
     if (props.hasBackColor) {
         QPalette palette = content->palette();

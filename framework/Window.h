@@ -41,6 +41,9 @@ struct WindowProps {
     bool liveResize = false;
     bool maximizeButton = true;
     bool minimizeButton = true;
+    // The platform lays the controls out one below the other, in the order they are created,
+    // in the desktop's font and colours; their bounds, fonts and colours are not used.
+    bool laidOut = false;
 };
 
 class WindowFrame;
@@ -85,6 +88,9 @@ class Window {
     MenuBar* Bar() const;
 
     virtual void EnableMenuItems() {}
+    // What Edit > Copy copies while this window is in front and the focused control has no
+    // selection; empty for nothing.
+    virtual std::string CopyText() const { return {}; }
 
     // The Qt window, for the framework's own use and for tests.
     QWidget* Widget() const;

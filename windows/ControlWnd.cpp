@@ -12,6 +12,7 @@
 #include "framework/Platform.h"
 #include "windows/AboutWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ExplanationWnd.h"
 
 namespace windows {
 
@@ -203,6 +204,9 @@ void ControlWnd::CreateControls0() {
     // lose every entry.
     SetTabOrder({"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld", "pppFld",
                  "CalculateBtn", "ClearBtn"});
+    for (const char* name : {"tpFld", "fpFld", "fnFld", "tnFld", "preFld", "dtFld", "tFld"}) {
+        Find<EditField>(name).TextChange = [this] { EntryFld_TextChange(); };
+    }
 }
 
 void ControlWnd::AddMenuHandlers() {
@@ -304,6 +308,13 @@ void ControlWnd::ClearBtn_Action() {
 bool ControlWnd::Canvas2_MouseDown(int, int) {
     app::DescriptionWnd().Show();
     return false;
+}
+
+// An open explanation follows every change of the input; none is opened for it.
+void ControlWnd::EntryFld_TextChange() {
+    if (auto* x = dynamic_cast<ExplanationWnd*>(FindImplicitWindow("ExplanationWnd"))) {
+        x->Recalculate();
+    }
 }
 
 void ControlWnd::Activate() {

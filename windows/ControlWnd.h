@@ -39,6 +39,7 @@ class ControlWnd : public framework::Window {
     void CalculateBtn_Action();
     void ClearBtn_Action();
     bool Canvas2_MouseDown(int x, int y);
+    void EntryFld_TextChange();
 
     bool DescriptionMenuItem_Action();
     bool AboutQor_Action();

@@ -156,6 +156,7 @@ TEST_F(StartupTest, MenuTreeIsBuiltInOrderWithItsProperties) {
         {"WindowMenu", "Window", "", false, 0},
         {"ControlMenuItem", "Control", "", false, 1},
         {"DescriptionMenuItem", "Description", "", false, 1},
+        {"ExplanationMenuItem", "Explanation", "Cmd+I", true, 1},
         {"AboutMenuItem", "About Predivo", "", false, 1},
         {"AboutQor", "About Predivo", "", false, 1},
     };
@@ -213,6 +214,7 @@ TEST_F(StartupTest, ItemsAreEnabledByTheWindowInFront) {
         {"ControlWnd", false, true, true, true, true, false},
         {"DescriptionWnd", true, false, true, true, true, true},
         {"AboutWnd", false, false, false, true, true, false},
+        {"ExplanationWnd", true, true, true, true, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.front);
@@ -302,7 +304,8 @@ TEST(StartupQuit, CommandQAndClosingTheCalculatorQuitWithStatusZero) {
         Qt::Key key;
     };
     for (const Row& row : {Row{"ControlWnd", Qt::Key_Q}, Row{"AboutWnd", Qt::Key_Q},
-                           Row{"DescriptionWnd", Qt::Key_Q}, Row{"ControlWnd", Qt::Key_W}}) {
+                           Row{"DescriptionWnd", Qt::Key_Q}, Row{"ExplanationWnd", Qt::Key_Q},
+                           Row{"ControlWnd", Qt::Key_W}}) {
         SCOPED_TRACE(std::string(row.front) + (row.key == Qt::Key_Q ? " Q" : " W"));
         EXPECT_EXIT(
             {

@@ -17,6 +17,7 @@
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ExplanationWnd.h"
 #include "windows/InvisibleWnd.h"
 
 namespace testing_support {
@@ -77,6 +78,7 @@ class CalculatorTest : public AppTest {
 inline framework::Window& WindowOfClass(std::string_view name) {
     if (name == "ControlWnd") return app::ControlWnd();
     if (name == "DescriptionWnd") return app::DescriptionWnd();
+    if (name == "ExplanationWnd") return app::ExplanationWnd();
     return app::AboutWnd();
 }
 

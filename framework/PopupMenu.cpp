@@ -1,0 +1,34 @@
+#include "framework/PopupMenu.h"
+
+#include <QComboBox>
+
+#include "framework/Internal.h"
+#include "framework/Window.h"
+
+namespace framework {
+
+PopupMenu::PopupMenu(Window& owner, std::string name, const Props& props)
+    : Control(owner, std::move(name)) {
+    auto* box = new QComboBox(static_cast<WindowFrame*>(owner.Widget())->Content());
+    for (const auto& item : props.items) box->addItem(ToQ(item));
+    box->setCurrentIndex(props.listIndex);
+    if (!props.accessibleName.empty()) box->setAccessibleName(ToQ(props.accessibleName));
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [this] {
+        if (Change) GuardedFor(Owner(), Change);
+    });
+    Place(box, {}, props.enabled, props.visible, {}, props.parent);
+}
+
+int PopupMenu::ListIndex() const {
+    return static_cast<QComboBox*>(Widget())->currentIndex();
+}
+
+void PopupMenu::SetListIndex(int index) {
+    static_cast<QComboBox*>(Widget())->setCurrentIndex(index);
+}
+
+std::string PopupMenu::Text() const {
+    return FromQ(static_cast<QComboBox*>(Widget())->currentText());
+}
+
+}  // namespace framework

@@ -1,0 +1,190 @@
+#include "windows/ExplanationWnd.h"
+
+#include <algorithm>
+
+#include <iterator>
+
+#include "app/Menu.h"
+#include "app/Windows.h"
+#include "calc/KeyFilter.h"
+#include "framework/Group.h"
+#include "framework/Platform.h"
+#include "framework/PopupMenu.h"
+#include "framework/Table.h"
+#include "framework/TextPrinting.h"
+#include "framework/TextView.h"
+#include "windows/AboutWnd.h"
+#include "windows/ControlWnd.h"
+#include "windows/DescriptionWnd.h"
+
+namespace windows {
+
+using namespace framework;
+
+namespace {
+
+const char* const kPercentNote = "Digits and a decimal point only";
+
+}  // namespace
+
+void ExplanationWnd::Layout() {
+    SetProperties({
+        .width = 760,
+        .height = 560,
+        .minWidth = 420,
+        .minHeight = 320,
+        .frame = Frame::Document,
+        .title = "Explanation",
+        .visible = true,
+        .menuBarVisible = true,
+        .closeButton = true,
+        .resizeable = true,
+        .laidOut = true,
+    });
+}
+
+void ExplanationWnd::CreateControls() {
+    Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
+    // The pictures of the persons will stand here, between the words and the figures.
+    Add<Group>("SizeRow", {.visible = false});
+    Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
+    Add<PopupMenu>("SizePop",
+                   {.items = {"the fewest people that show the same values", "1,000 people",
+                              "10,000 people", "100,000 people", "1,000,000 people"},
+                    .parent = "SizeRow",
+                    .accessibleName = "Tell it for"})
+        .Change = [this] { Recalculate(); };
+    Add<Group>("PrevalenceRow", {.visible = false});
+    Add<StaticText>("popPreLbl", {.text = "Prevalence in the population tested (%):",
+                                  .parent = "PrevalenceRow"});
+    auto& prevalence =
+        Add<EditField>("popPreFld", {.bounds = {0, 0, 80, 0},
+                                     .limitText = 9,
+                                     .parent = "PrevalenceRow",
+                                     .accessibleName = "Prevalence in the population tested (%)"});
+    prevalence.KeyDown = [this](std::string_view k) { return popPreFld_KeyDown(k); };
+    prevalence.Paste = [this](std::string_view text) {
+        auto number = calc::PastedNumber(text, true);
+        if (!number) ShowNote(Find<EditField>("popPreFld"), kPercentNote);
+        return number;
+    };
+    prevalence.TextChange = [this] { Recalculate(); };
+    Add<Table>("StatisticsTbl", {.headers = {"Statistic", "Value", "95% interval", "Note"},
+                                 .accessibleName = "Statistics"});
+    Add<TextView>("NotesTxt", {.visible = false, .accessibleName = "Notes"});
+    Add<TextView>("MethodsTxt", {.accessibleName = "Methods"});
+}
+
+void ExplanationWnd::AddMenuHandlers() {
+    AddMenuHandler("ControlMenuItem", [this] { return ControlMenuItem_Action(); });
+    AddMenuHandler("DescriptionMenuItem", [this] { return DescriptionMenuItem_Action(); });
+    AddMenuHandler("AboutMenuItem", [this] { return AboutMenuItem_Action(); });
+    AddMenuHandler("Print", [this] { return Print_Action(); });
+}
+
+void ExplanationWnd::Open() {
+    Recalculate();
+}
+
+calc::Explanation ExplanationWnd::Explain() const {
+    auto& calculator = app::ControlWnd();
+    auto text = [&](const char* name) { return calculator.Find<EditField>(name).Text(); };
+    const std::string tp = text("tpFld"), fp = text("fpFld"), fn = text("fnFld"),
+                      tn = text("tnFld"), pre = text("preFld"), dt = text("dtFld"),
+                      t = text("tFld");
+    const std::string population = Find<EditField>("popPreFld").Text();
+    // The first choice leaves the size to the engine.
+    const int size = Find<PopupMenu>("SizePop").ListIndex();
+    return calc::Explain({
+        .tp = tp,
+        .fp = fp,
+        .fn = fn,
+        .tn = tn,
+        .pre = pre,
+        .dt = dt,
+        .t = t,
+        .populationPrevalence = population,
+        .populationSize = size > 0 && size <= static_cast<int>(std::size(calc::kPopulationSizes))
+                              ? calc::kPopulationSizes[size - 1]
+                              : 0,
+    });
+}
+
+void ExplanationWnd::Recalculate() {
+    const calc::Explanation x = Explain();
+    const bool explained = x.input != calc::ExplainedInput::None;
+    Find<TextView>("SentencesTxt")
+        .SetText(explained ? x.positiveSentence + "\n" + x.negativeSentence : x.missing);
+    Find<Group>("SizeRow").SetVisible(explained && !x.personsAreCounts);
+    Find<Group>("PrevalenceRow").SetVisible(x.input == calc::ExplainedInput::Counts);
+
+    std::vector<std::vector<std::string>> rows;
+    if (explained) {
+        for (const auto& s : x.statistics) rows.push_back({s.name, s.value, s.interval, s.note});
+    }
+    Find<Table>("StatisticsTbl").SetRows(rows);
+
+    std::string notes;
+    for (const auto& note : x.notes) notes += (notes.empty() ? "" : "\n") + note;
+    if (explained && !x.statisticsNote.empty()) {
+        notes += (notes.empty() ? "" : "\n") + x.statisticsNote;
+    }
+    auto& notesView = Find<TextView>("NotesTxt");
+    notesView.SetText(notes);
+    notesView.SetVisible(!notes.empty());
+    Find<TextView>("MethodsTxt").SetText(x.methods);
+}
+
+std::string ExplanationWnd::CopyText() const {
+    return Explain().PlainText();
+}
+
+// A prevalence is typed here as in the calculator's percentage fields: a decimal comma is a
+// point, and a refused key is shown as well as sounded.
+bool ExplanationWnd::popPreFld_KeyDown(std::string_view key) {
+    auto& field = Find<EditField>("popPreFld");
+    if (key == ",") {
+        field.ReplaceKey(".");
+        return false;
+    }
+    if (calc::IsAcceptedKey(key, true)) return false;
+    Beep();
+    ShowNote(field, kPercentNote);
+    return true;
+}
+
+void ExplanationWnd::EnableMenuItems() {
+    app::ControlMenuItem().SetEnabled(true);
+    app::DescriptionMenuItem().SetEnabled(true);
+    app::AboutMenuItem().SetEnabled(true);
+}
+
+bool ExplanationWnd::ControlMenuItem_Action() {
+    app::ControlWnd().Show();
+    return false;
+}
+
+bool ExplanationWnd::DescriptionMenuItem_Action() {
+    app::DescriptionWnd().Show();
+    return false;
+}
+
+bool ExplanationWnd::AboutMenuItem_Action() {
+    app::AboutWnd().Show();
+    return false;
+}
+
+bool ExplanationWnd::Print_Action() {
+    std::unique_ptr<PrinterGraphics> g = CurrentPlatform().OpenPrinterDialog(*this);
+    if (!g) return false;
+    // The description's measure: 7.5 inches, or the printable width of a narrower page.
+    auto printer = PlainTextPrinter(*g, Explain().PlainText(), std::min(540, g->PageWidth()));
+    printer->DrawBlock(0, 0, g->PageHeight());
+    while (!printer->Eof()) {
+        g->NextPage();
+        printer->DrawBlock(0, 0, g->PageHeight());
+    }
+    return false;
+}
+
+}  // namespace windows

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/Explanation.h"
+#include "framework/Window.h"
+
+namespace windows {
+
+// The calculator's input told as persons, with every statistic of the test and its interval.
+// It keeps nothing of the calculator: each change of the calculator's texts asks it to read
+// them again.
+class ExplanationWnd : public framework::Window {
+  public:
+    void EnableMenuItems() override;
+    std::string CopyText() const override;
+    // Reads the calculator's entry fields and shows what they say.
+    void Recalculate();
+
+  protected:
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers() override;
+    void Open() override;
+
+  private:
+    calc::Explanation Explain() const;
+
+    bool popPreFld_KeyDown(std::string_view key);
+    bool ControlMenuItem_Action();
+    bool DescriptionMenuItem_Action();
+    bool AboutMenuItem_Action();
+    bool Print_Action();
+};
+
+}  // namespace windows
