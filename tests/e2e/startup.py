@@ -1,20 +1,28 @@
-"""Start-up as a person sees it: the untitled About window alone, then the calculator in its
-place, and a close-box click that ends the program cleanly."""
+"""Start-up as a person sees it: where there is no display, a plain message and a clean failure;
+on a desktop, the untitled About window alone, then the calculator in its place; and when the
+display goes away under the running program, a plain message and a clean failure again."""
 
+import os
+import subprocess
+import tempfile
 import time
 
-from desktop import Desktop, check, main, wait_for
-
-
-def first_map(d):
-    maps = [wid for kind, wid in d.pump() if kind == "map"]
-    return maps[0] if maps else None
+from desktop import Desktop, check, kill_group, main, program_env, wait_for
 
 
 def test(binary):
+    with tempfile.TemporaryDirectory() as cwd:
+        out = subprocess.run([binary], env=program_env(), cwd=cwd, stdin=subprocess.DEVNULL,
+                             capture_output=True, text=True, timeout=10)
+        check(out.returncode == 1, f"exit status {out.returncode} without a display, expected 1")
+        check("Predivo cannot start: no graphical display could be opened" in out.stderr and
+              not any(sign in out.stderr for sign in ("core dumped", "Aborted", "Segmentation")),
+              f"no plain message on stderr without a display:\n{out.stderr}")
+        check(not os.listdir(cwd), f"left behind without a display: {os.listdir(cwd)}")
+
     with Desktop() as d:
         d.start_program(binary)
-        about = wait_for("the first window", lambda: d.alive() and first_map(d), 10)
+        about = wait_for("the first window", lambda: d.alive() and d.shown(), 10)[0]
         shown_at = time.monotonic()
         # Untitled: it carries no title of its own. Qt never leaves a title bar blank on X11 and
         # shows the application's name there instead, which is as untitled as it gets.
@@ -26,8 +34,7 @@ def test(binary):
         check(d.mapped_windows() == [about],
               f"the About window is not alone on screen: {d.mapped_windows()}")
 
-        calc = wait_for('a window titled "Varnholt"',
-                        lambda: d.alive() and d.window_titled("Varnholt"), 8)
+        calc = d.calculator(timeout=8)
         shown_for = time.monotonic() - shown_at
         # The About window is meant to be read; a calculator that jumps in front at once (or an
         # About window that never leaves) is the fault to catch, not the exact 1.5 s.
@@ -35,12 +42,13 @@ def test(binary):
         wait_for("the About window to go", lambda: d.mapped_windows() == [calc], 2)
         _, _, w, h = d.geometry(calc)
         check(w == 515 and h > 440, f"the calculator window is {w}x{h}")
-        maps = [wid for kind, wid in d.pump() if kind == "map"]
-        check(maps == [about, calc], f"windows shown: {maps}, expected About then calculator")
+        check(d.shown() == [about, calc], f"windows shown: {d.shown()}, expected About then "
+                                          "the calculator")
 
-        d.request_close(calc)
-        status = d.exit_status(5)
-        check(status == 0, f"closing the calculator ended the program with status {status}")
+        kill_group(d.x_server)
+        status = d.exit_status(10)
+        check(status == 1 and d.output() == "Predivo: the connection to the display was lost.\n",
+              f"after the display died: status {status}, output {d.output()!r}")
 
 
 if __name__ == "__main__":
