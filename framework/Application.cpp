@@ -61,6 +61,19 @@ class ShortcutWatcher : public QObject {
     }
 };
 
+// The X server's connection while Qt holds it open, null before and after.
+xcb_connection_t* displayConnection = nullptr;
+
+// Qt's X11 platform ends the process with exit(1) when the connection to the X server breaks,
+// and tells only as a warning, which this program does not show. The connection's own error
+// state is what says the display went away, whatever words Qt's warning uses.
+void ReportLostDisplay() {
+    if (!displayConnection || !xcb_connection_has_error(displayConnection)) return;
+    std::fprintf(stderr, "%s: the connection to the display was lost.\n", TheState().name.c_str());
+    // Qt's objects are still alive: the rest of the process's teardown has nothing sound to do.
+    std::_Exit(1);
+}
+
 // Qt ends the process on a fatal message. The only fatal one a person can meet is a display
 // that cannot be opened; say so plainly instead of dumping core.
 void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -74,22 +87,12 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         std::fflush(stderr);
         std::quick_exit(1);
     }
+    // Qt warns just before it ends the process over a broken connection: said here, the line
+    // comes before any of the process's teardown, which can fault with windows still open.
+    ReportLostDisplay();
     // The program keeps no log; only what points at a real fault reaches the terminal.
     if (type != QtCriticalMsg) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-// The X server's connection while Qt holds it open, null before and after.
-xcb_connection_t* displayConnection = nullptr;
-
-// Qt's X11 platform ends the process with exit(1) when the connection to the X server breaks,
-// and tells only as a warning, which this program does not show. The connection's own error
-// state is what says the display went away, whatever words Qt's warning uses.
-void ReportLostDisplay() {
-    if (!displayConnection || !xcb_connection_has_error(displayConnection)) return;
-    std::fprintf(stderr, "%s: the connection to the display was lost.\n", TheState().name.c_str());
-    // Qt's objects are still alive: the rest of the process's teardown has nothing sound to do.
-    std::_Exit(1);
 }
 
 }  // namespace

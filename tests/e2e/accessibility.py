@@ -54,6 +54,8 @@ def test(binary):
         check(("dialog", "About Predivo") in windows,
               f"no dialog is named About Predivo among the windows {windows}")
 
+        d.xdotool("key", "ctrl+w")
+        wait_for("the description window closed by Ctrl+W", lambda: not d.window_titled("Description"), 5)
         for (left, top), typed in (((236, 147), "15"), ((309, 147), "299"), ((236, 181), "15"),
                                    ((309, 181), "9671")):
             d.click(left, top)

@@ -45,6 +45,10 @@ def test(binary):
         check(d.shown() == [about, calc], f"windows shown: {d.shown()}, expected About then "
                                           "the calculator")
 
+        # With a second window open, whose teardown would fault were the process left to end
+        # on its own: a click on the picture opens the description.
+        d.click(256, 404)
+        wait_for("the description window", lambda: d.window_titled("Description"), 5)
         kill_group(d.x_server)
         status = d.exit_status(10)
         check(status == 1 and d.output() == "Predivo: the connection to the display was lost.\n",
