@@ -118,6 +118,18 @@ inline bool EnabledInMenu(framework::Window& window, const QString& title, const
     return enabled;
 }
 
+// The items enabled when the menu is opened in front of the window, in menu order.
+inline std::string EnabledItems(framework::Window& window, const QString& title) {
+    QMenu* menu = OpenMenu(window, title);
+    if (!menu) return "no menu";
+    QStringList items;
+    for (QAction* a : menu->actions()) {
+        if (a->isEnabled() && !a->isSeparator()) items << a->text();
+    }
+    menu->close();
+    return items.join(", ").toStdString();
+}
+
 // The same with the menu opened from the keyboard: Alt puts the keyboard in the menu bar, the
 // arrows walk to the menu and open it, Escape twice gives the keyboard back.
 inline bool EnabledInMenuByKeys(framework::Window& window, const QString& title,
