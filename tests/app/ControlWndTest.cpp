@@ -112,6 +112,8 @@ TEST_F(ControlWndTest, ControlsMatchTheLayoutTable) {
             EXPECT_EQ(w->palette().color(group, role), QColor(QRgb(row.colour)));
         }
     }
+    // A click on the picture leaves the focus in the field it was in.
+    EXPECT_EQ(window->Find<Canvas>("Canvas2").Widget()->focusPolicy(), Qt::NoFocus);
 }
 
 // Each row types one key into every field and says whether it reaches the text.

@@ -139,14 +139,14 @@ TEST_F(StartupTest, MenuTreeIsBuiltInOrderWithItsProperties) {
 // Every window shows the same bar, the application's menu first; which items are enabled
 // depends on the window in front.
 TEST_F(StartupTest, ItemsAreEnabledByTheWindowInFront) {
-    struct Row {
-        const char *front, *file, *window;
-    };
+    // clang-format off
+    struct Row { const char *front, *file, *window; };
     const std::vector<Row> rows{
         {"ControlWnd", "Close Window, Quit", "Description, About Predivo"},
         {"DescriptionWnd", "Close Window, Print..., Quit", "Control, About Predivo"},
         {"AboutWnd", "Close Window, Quit", ""},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.front);
         Window* w = &WindowOfClass(row.front);
@@ -192,23 +192,20 @@ TEST_F(StartupTest, AboutFromAnyWindowShowsTheOneAboutWindow) {
 // Close Window does to the front window what its close box does; the About window is kept,
 // only hidden, and a closed window is built afresh when next asked for.
 TEST_F(StartupTest, CloseWindowAndTheCloseBoxCloseTheFrontWindow) {
-    struct Row {
-        const char* front;
-        bool byCloseBox, kept;
-    };
-    for (const Row& row : {Row{"DescriptionWnd", false, false}, Row{"AboutWnd", false, true},
-                           Row{"AboutWnd", true, true}}) {
-        SCOPED_TRACE(std::string(row.front) + (row.byCloseBox ? ", close box" : ", Ctrl+W"));
+    for (const auto& [front, byCloseBox, kept] : {std::tuple{"DescriptionWnd", false, false},
+                                                  {"AboutWnd", false, true},
+                                                  {"AboutWnd", true, true}}) {
+        SCOPED_TRACE(std::string(front) + (byCloseBox ? ", close box" : ", Ctrl+W"));
         Calculator();
-        Window* w = &WindowOfClass(row.front);
+        Window* w = &WindowOfClass(front);
         Activate(*w);
-        row.byCloseBox ? (void)w->Widget()->windowHandle()->close()
-                       : QTest::keyClick(w->Widget(), Qt::Key_W, Qt::ControlModifier);
+        byCloseBox ? (void)w->Widget()->windowHandle()->close()
+                   : QTest::keyClick(w->Widget(), Qt::Key_W, Qt::ControlModifier);
         // Until events run the closed window is not yet disposed of, so a fresh one cannot take
         // its address.
-        EXPECT_EQ(FindImplicitWindow(row.front), row.kept ? w : nullptr) << "a closed one is gone";
-        EXPECT_EQ(&WindowOfClass(row.front) == w, row.kept) << "and built afresh when asked for";
-        EXPECT_EQ(WindowOfClass(row.front).Visible(), !row.kept) << "the fresh one shown at once";
+        EXPECT_EQ(FindImplicitWindow(front), kept ? w : nullptr) << "a closed one is gone";
+        EXPECT_EQ(&WindowOfClass(front) == w, kept) << "and built afresh when asked for";
+        EXPECT_EQ(WindowOfClass(front).Visible(), !kept) << "the fresh one shown at once";
         Settle();
     }
 }
@@ -216,21 +213,19 @@ TEST_F(StartupTest, CloseWindowAndTheCloseBoxCloseTheFrontWindow) {
 // Quitting ends the process, so each way runs in a child process of its own: Ctrl+Q from every
 // window and Ctrl+W on the calculator, with the description window open meanwhile.
 TEST(StartupQuit, EveryWayToQuitEndsWithStatusZero) {
-    struct Row {
-        const char* front;
-        Qt::Key key;
-    };
-    for (const Row& row : {Row{"ControlWnd", Qt::Key_Q}, Row{"AboutWnd", Qt::Key_Q},
-                           Row{"DescriptionWnd", Qt::Key_Q}, Row{"ControlWnd", Qt::Key_W}}) {
-        SCOPED_TRACE(std::string(row.front) + (row.key == Qt::Key_Q ? " Q" : " W"));
+    for (const auto& [front, key] : {std::pair{"ControlWnd", Qt::Key_Q},
+                                     {"AboutWnd", Qt::Key_Q},
+                                     {"DescriptionWnd", Qt::Key_Q},
+                                     {"ControlWnd", Qt::Key_W}}) {
+        SCOPED_TRACE(std::string(front) + (key == Qt::Key_Q ? " Q" : " W"));
         EXPECT_EXIT(
             {
                 RecordingPlatform platform;
                 app::Start();
                 app::DescriptionWnd().Show();
-                Window* w = &WindowOfClass(row.front);
+                Window* w = &WindowOfClass(front);
                 Activate(*w);
-                QTest::keyClick(w->Widget(), row.key, Qt::ControlModifier);
+                QTest::keyClick(w->Widget(), key, Qt::ControlModifier);
                 const bool ok = framework::Quitting() && framework::LiveWindows().empty();
                 std::quick_exit(ok ? framework::ExitStatus() : 99);
             },
