@@ -110,14 +110,16 @@ inline QMenu* OpenMenu(framework::Window& window, const QString& title) {
     return menu;
 }
 
-// Whether an item is enabled when its menu is opened in front of the window.
-inline bool EnabledInMenu(framework::Window& window, const QString& title, const QString& item) {
+// The items enabled when the menu is opened in front of the window, in menu order.
+inline std::string EnabledItems(framework::Window& window, const QString& title) {
     QMenu* menu = OpenMenu(window, title);
-    if (!menu) return false;
-    QAction* action = ActionIn(menu, item);
-    const bool enabled = action && action->isEnabled();
+    if (!menu) return "no menu";
+    QStringList items;
+    for (QAction* a : menu->actions()) {
+        if (a->isEnabled() && !a->isSeparator()) items << a->text();
+    }
     menu->close();
-    return enabled;
+    return items.join(", ").toStdString();
 }
 
 // The same with the menu opened from the keyboard: Alt puts the keyboard in the menu bar, the
