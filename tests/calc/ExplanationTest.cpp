@@ -16,31 +16,19 @@ using calc::ExplainedInput;
 // Expected figures: the published ones where there are any, the rest computed with arbitrary
 // precision outside this code (bisection on the regularised incomplete beta function).
 TEST(ExplanationTest, LiverScanTable) {
-    const struct {
-        const char* population;
-        std::size_t row;
-        const char* value;
-        const char* interval;
-    } rows[] = {
-        {"", 0, "89.5", "85.1–93"},
-        {"", 1, "62.8", "51.7–73"},
-        {"", 2, "2.41", "1.82–3.18"},
-        {"", 3, "0.17", "0.11–0.25"},
-        {"", 4, "75", "70.1–79.5"},
-        {"", 5, "87.8", "83.3–91.5"},
-        {"", 6, "66.7", "55.3–76.8"},
-        {"", 7, "82.8", "78.4–86.7"},
-        {"10", 4, "10", ""},
-        {"10", 5, "21.1", "16.8–26.1"},
-        {"10", 6, "98.2", "97.3–98.8"},
-        {"10", 7, "65.5", ""},
+    // clang-format off
+    const struct { const char* population; std::size_t row; const char *value, *interval; } rows[] = {
+        {"", 0, "89.5", "85.1–93"},     {"", 1, "62.8", "51.7–73"},   {"", 2, "2.41", "1.82–3.18"},
+        {"", 3, "0.17", "0.11–0.25"},   {"", 4, "75", "70.1–79.5"},   {"", 5, "87.8", "83.3–91.5"},
+        {"", 6, "66.7", "55.3–76.8"},   {"", 7, "82.8", "78.4–86.7"}, {"10", 4, "10", ""},
+        {"10", 5, "21.1", "16.8–26.1"}, {"10", 6, "98.2", "97.3–98.8"}, {"10", 7, "65.5", ""},
     };
+    // clang-format on
     for (const auto& r : rows) {
-        const auto x = Explain({.tp = "231",
-                                .fp = "32",
-                                .fn = "27",
-                                .tn = "54",
+        // clang-format off
+        const auto x = Explain({.tp = "231", .fp = "32", .fn = "27", .tn = "54",
                                 .populationPrevalence = r.population});
+        // clang-format on
         SCOPED_TRACE(x.statistics[r.row].name + " at '" + r.population + "'");
         EXPECT_EQ(x.statistics[r.row].value, r.value);
         EXPECT_EQ(x.statistics[r.row].interval, r.interval);
@@ -62,15 +50,11 @@ TEST(ExplanationTest, NaturalFrequencies) {
     };
     for (const auto& r : rows) {
         const bool counts = *r.tp != '\0';
-        const auto x = Explain({.tp = r.tp,
-                                .fp = counts ? "32" : "",
-                                .fn = counts ? "27" : "",
-                                .tn = counts ? "54" : "",
-                                .pre = r.pre,
-                                .dt = r.dt,
-                                .t = r.t,
-                                .populationPrevalence = r.population,
-                                .populationSize = r.chosen});
+        // clang-format off
+        const auto x = Explain({.tp = r.tp, .fp = counts ? "32" : "", .fn = counts ? "27" : "",
+                                .tn = counts ? "54" : "", .pre = r.pre, .dt = r.dt, .t = r.t,
+                                .populationPrevalence = r.population, .populationSize = r.chosen});
+        // clang-format on
         SCOPED_TRACE(std::string(r.tp) + r.pre + "/" + r.population + " N " +
                      std::to_string(r.chosen));
         const auto& p = x.persons;
@@ -131,14 +115,11 @@ TEST(ExplanationTest, StatisticsHoldTheirPropertiesOverManyTables) {
                     double lastPpv = -1, lastNpv = 2;
                     for (const auto& p : prevalences) {
                         const auto s = calc::StatisticsFromCounts({a, b, c, d}, p);
-                        const calc::Estimate* all[] = {&s.sensitivity,
-                                                       &s.specificity,
-                                                       &s.positiveLikelihoodRatio,
-                                                       &s.negativeLikelihoodRatio,
-                                                       &s.prevalence,
-                                                       &s.positivePredictiveValue,
-                                                       &s.negativePredictiveValue,
-                                                       &s.accuracy};
+                        // clang-format off
+                        const calc::Estimate* all[] = {&s.sensitivity, &s.specificity,
+                            &s.positiveLikelihoodRatio, &s.negativeLikelihoodRatio, &s.prevalence,
+                            &s.positivePredictiveValue, &s.negativePredictiveValue, &s.accuracy};
+                        // clang-format on
                         for (int i = 0; i < 8; ++i) {
                             const calc::Estimate& e = *all[i];
                             SCOPED_TRACE(testing::Message()
@@ -162,11 +143,10 @@ TEST(ExplanationTest, StatisticsHoldTheirPropertiesOverManyTables) {
                         lastPpv = s.positivePredictiveValue.value;
                         lastNpv = s.negativePredictiveValue.value;
                     }
-                    const auto text = Explain({.tp = std::to_string(int(a)),
-                                               .fp = std::to_string(int(b)),
-                                               .fn = std::to_string(int(c)),
-                                               .tn = std::to_string(int(d))})
-                                          .PlainText();
+                    // clang-format off
+                    const auto text = Explain({.tp = std::to_string(int(a)), .fp = std::to_string(int(b)),
+                        .fn = std::to_string(int(c)), .tn = std::to_string(int(d))}).PlainText();
+                    // clang-format on
                     EXPECT_EQ(text.find("Infinity"), std::string::npos) << text;
                     EXPECT_EQ(text.find("NaN"), std::string::npos) << text;
                 }

@@ -19,35 +19,18 @@ using framework::Val;
 
 TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
     const std::string huge = "17976931348623157" + std::string(292, '0');
-    const struct {
-        std::string text;
-        double expected;
-    } rows[] = {
-        {"0.3", 0.3},
-        {" \t\r\n\v\f12.5 \n", 12.5},
-        {"-.5", -0.5},
-        {"5.", 5},
-        {"-0", 0},
+    const std::string tiny = "0." + std::string(400, '0') + "1";  // underflows to zero
+    // clang-format off
+    const struct { std::string text; double expected; } rows[] = {
+        {"0.3", 0.3}, {" \t\r\n\v\f12.5 \n", 12.5}, {"-.5", -0.5}, {"5.", 5}, {"-0", 0},
         {"9007199254740993", 9007199254740992.0},  // halfway: even neighbour
-        {huge, std::numeric_limits<double>::max()},
-        {"0." + std::string(400, '0') + "1", 0},  // underflows to zero, not to a denormal trap
-        {"", 0},
-        {"-", 0},
-        {"1.2.3", 0},
-        {"1,5", 0},
-        {"1e3", 0},
-        {"inf", 0},
-        {"1\n2", 0},
-        {std::string("1\0"
-                     "2",
-                     3),
-         0},
-        {"\xC2\xA0"
-         "5",
-         0},              // no-break space is not white space here
-        {"\xD9\xA5", 0},  // Arabic-Indic digit five
-        {"1" + std::string(309, '0'), 0},
+        {huge, std::numeric_limits<double>::max()}, {tiny, 0}, {"1" + std::string(309, '0'), 0},
+        {"", 0}, {"-", 0}, {"1.2.3", 0}, {"1,5", 0}, {"1e3", 0}, {"inf", 0}, {"1\n2", 0},
+        {std::string("1\0" "2", 3), 0},
+        {"\xC2\xA0" "5", 0},  // no-break space is not white space here
+        {"\xD9\xA5", 0},      // Arabic-Indic digit five
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE("text \"" + row.text.substr(0, 30) + "\"");
         const double value = Val(row.text);
@@ -58,67 +41,44 @@ TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
 
 TEST(FormatTest, RoundsTheExactBinaryValue) {
     const double inf = std::numeric_limits<double>::infinity();
-    const struct {
-        double value;
-        const char* pattern;
-        const char* expected;
-    } rows[] = {
-        {0.25, "###.#", ".3"},  // exact binary halves go away from zero
-        {-4.75, "###.#", "-4.8"},
-        {0.35, "###.#", ".3"},  // the double lies just below the half
-        {0.45, "###.#", ".5"},  // ... just above
-        {99.95, "###.#", "100"},
-        {-0.04, "###.#", "0"},
-        {0.49999999999999994, "#", "0"},
+    // clang-format off
+    const struct { double value; const char *pattern, *expected; } rows[] = {
+        {0.25, "###.#", ".3"}, {-4.75, "###.#", "-4.8"},  // exact binary halves: away from zero
+        {0.35, "###.#", ".3"}, {0.45, "###.#", ".5"},     // just below the half, just above
+        {99.95, "###.#", "100"}, {-0.04, "###.#", "0"}, {0.49999999999999994, "#", "0"},
         {1.005, "##.##", "1"},  // 1.00499999999999989...
         {4503599627370495.5, "###.#", "4503599627370495.5"},
         {4503599627370495.5, "#", "4503599627370496"},
         {0x1p80, "###.#", "1208925819614629174706176"},  // past the fast path: every digit
         {-0x1.fffffffffffffp62, "#", "-9223372036854774784"},
-        {inf, "###.#", "Infinity"},
-        {std::numeric_limits<double>::quiet_NaN(), "###.#", "NaN"},
+        {inf, "###.#", "Infinity"}, {std::numeric_limits<double>::quiet_NaN(), "###.#", "NaN"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.pattern << " with " << std::hexfloat << row.value);
         EXPECT_EQ(Format(row.value, row.pattern), row.expected);
     }
 }
 
-TEST(AscTest, DecodesFirstCharacterOrReportsBadLeadByte) {
-    const struct {
-        std::string text;
-        int expected;
-    } rows[] = {
-        {"", 0},
-        {"\xC3\xA9", 0xE9},
-        {"\xF0\x9F\x98\x80", 0x1F600},
+TEST(AscAndStrCompTest, DecodeAndOrderByCodePoint) {
+    // The first character's code point; a bad lead byte stands for itself.
+    // clang-format off
+    const struct { std::string text; int expected; } codes[] = {
+        {"", 0}, {"\xC3\xA9", 0xE9}, {"\xF0\x9F\x98\x80", 0x1F600},
         {"\xC3", 0xC3},              // cut short
         {"\x80", 0x80},              // continuation byte first
         {"\xC0\x80", 0xC0},          // overlong
         {"\xED\xA0\x80", 0xED},      // surrogate
         {"\xF4\x90\x80\x80", 0xF4},  // beyond U+10FFFF
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "expected " << row.expected);
-        EXPECT_EQ(Asc(row.text), row.expected);
-    }
-}
-
-TEST(StrCompTest, OrdersByCodePoint) {
-    const struct {
-        std::string a, b;
-        int expected;
-    } rows[] = {
-        {"", "a", -1},
-        {"9", "10", 1},
-        {std::string("a\0b", 3), std::string("a\0c", 3), -1},
+    const struct { std::string a, b; int expected; } orders[] = {
+        {"", "a", -1}, {"9", "10", 1}, {std::string("a\0b", 3), std::string("a\0c", 3), -1},
         {"\xC3\xA9", "z", 1},                      // U+00E9 after every ASCII letter
         {"\xEF\xBF\xBD", "\xF0\x9F\x98\x80", -1},  // U+FFFD before U+1F600
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE("\"" + row.a + "\" vs \"" + row.b + "\"");
-        EXPECT_EQ(StrComp(row.a, row.b), row.expected);
-    }
+    // clang-format on
+    for (const auto& row : codes) EXPECT_EQ(Asc(row.text), row.expected) << row.expected;
+    for (const auto& row : orders) EXPECT_EQ(StrComp(row.a, row.b), row.expected) << row.a;
 }
 
 }  // namespace
