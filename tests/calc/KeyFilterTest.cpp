@@ -12,51 +12,32 @@ using calc::PastedNumber;
 
 // The rule itself is checked exhaustively against its definition by the key_filter fuzz target;
 // these rows are the keys a person is most likely to press.
-TEST(KeyFilterTest, Keys) {
-    const struct {
-        std::string key;
-        bool whole, decimal;  // accepted by a table cell, by a percentage field
-    } rows[] = {
-        {"0", true, true},          {"9", true, true},          {".", false, true},
-        {",", false, false},        {"a", false, false},        {"-", false, false},
-        {" ", false, false},        {"", true, true},           {"\x08", true, true},
-        {"\r", true, true},         {"\x1f", true, true},       {"\x7f", true, true},
+TEST(KeyFilterTest, KeysAndPastedText) {
+    // clang-format off
+    const struct { std::string key; bool whole, decimal; } keys[] = {  // cell, percentage
+        {"0", true, true}, {"9", true, true}, {".", false, true}, {",", false, false},
+        {"a", false, false}, {"-", false, false}, {" ", false, false}, {"", true, true},
+        {"\x08", true, true}, {"\r", true, true}, {"\x1f", true, true}, {"\x7f", true, true},
         {"\xC3\xA9", false, false}, {"\xD9\xA5", false, false}, {"\xEF\xBC\x91", false, false},
-        {"\xB2", false, false},     {"\xE4\xB8", false, false},
+        {"\xB2", false, false}, {"\xE4\xB8", false, false},
     };
-    for (const auto& row : rows) {
+    const std::optional<std::string> no;
+    const struct { const char* text; std::optional<std::string> whole, decimal; } pasted[] = {
+        {"15\r\n", "15", "15"}, {" \t0,3 ", no, "0.3"}, {"12,345", "12345", "12.345"},
+        {"1,234,567", "1234567", no}, {"1,5", no, "1.5"}, {"12,34", no, "12.34"},
+        {"1234,567", no, "1234.567"}, {",123", no, ".123"}, {"1\r5", no, no}, {"1 5", no, no},
+        {"1.2.3", no, "1.2.3"}, {"-5", no, no}, {"\xEF\xBC\x95", no, no}, {"  ", "", ""},
+    };
+    // clang-format on
+    for (const auto& row : keys) {
         SCOPED_TRACE(testing::Message()
                      << "key code " << int(static_cast<unsigned char>(row.key[0])));
         EXPECT_EQ(IsAcceptedKey(row.key, false), row.whole);
         EXPECT_EQ(IsAcceptedKey(row.key, true), row.decimal);
     }
-}
-
-TEST(KeyFilterTest, PastedText) {
-    const std::optional<std::string> refused;
-    const struct {
-        const char* text;
-        std::optional<std::string> whole, decimal;  // as a table cell and a percentage take it
-    } rows[] = {
-        {"15\r\n", "15", "15"},
-        {" \t0,3 ", refused, "0.3"},
-        {"12,345", "12345", "12.345"},
-        {"1,234,567", "1234567", refused},
-        {"1,5", refused, "1.5"},
-        {"12,34", refused, "12.34"},
-        {"1234,567", refused, "1234.567"},
-        {",123", refused, ".123"},
-        {"1\r5", refused, refused},
-        {"1 5", refused, refused},
-        {"1.2.3", refused, "1.2.3"},
-        {"-5", refused, refused},
-        {"\xEF\xBC\x95", refused, refused},
-        {"  ", "", ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(PastedNumber(row.text, false), row.whole);
-        EXPECT_EQ(PastedNumber(row.text, true), row.decimal);
+    for (const auto& row : pasted) {
+        EXPECT_EQ(PastedNumber(row.text, false), row.whole) << row.text;
+        EXPECT_EQ(PastedNumber(row.text, true), row.decimal) << row.text;
     }
 }
 
