@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -58,12 +59,10 @@ TEST(ExplanationTest, NaturalFrequencies) {
         SCOPED_TRACE(std::string(r.tp) + r.pre + "/" + r.population + " N " +
                      std::to_string(r.chosen));
         const auto& p = x.persons;
-        EXPECT_EQ(p.total, r.total);
-        EXPECT_EQ(p.diseased, r.diseased);
-        EXPECT_EQ(p.truePositives, r.truePositives);
-        EXPECT_EQ(p.falsePositives, r.falsePositives);
-        EXPECT_EQ(p.trueNegatives, r.trueNegatives);
-        EXPECT_EQ(p.falseNegatives + p.truePositives, p.diseased);
+        EXPECT_EQ((std::array{p.total, p.diseased, p.truePositives, p.falsePositives,
+                              p.trueNegatives, p.falseNegatives + p.truePositives}),
+                  (std::array{r.total, r.diseased, r.truePositives, r.falsePositives,
+                              r.trueNegatives, r.diseased}));
         EXPECT_EQ(x.notes.size(), r.roundedNote ? 1u : 0u);
     }
     const auto worked = Explain({.pre = "0.3", .dt = "50", .t = "3"});
