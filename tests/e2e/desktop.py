@@ -1,8 +1,9 @@
-"""A private desktop for driving the real program: its own X screen and session bus, with
-accessibility turned on where asked, and cleanup of everything started, even on failure.
-"""
+# A private desktop for driving the real program: its own X screen and session bus, with
+# accessibility turned on where asked, and cleanup of everything started, even on failure.
 
+import contextlib
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
@@ -15,9 +16,6 @@ import Xlib.error
 import Xlib.protocol.event
 from Xlib import X
 
-# The calculator's content area lies below its menu bar, which takes the rest of the window.
-CALCULATOR_CONTENT_HEIGHT = 440
-
 
 class Failure(Exception):
     pass
@@ -28,96 +26,110 @@ def check(condition, message):
         raise Failure(message)
 
 
-def wait_for(what, probe, timeout, interval=0.05):
-    """Polls probe until it returns something truthy; a plain sleep would either be flaky on a
-    loaded machine or make every run slow."""
+# Polls until probe returns something truthy; a plain sleep would either be flaky on a loaded
+# machine or make every run slow.
+def wait_for(what, probe, timeout=5):
     deadline = time.monotonic() + timeout
     while not (value := probe()):
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(interval)
+        check(time.monotonic() < deadline, f"timed out after {timeout} s waiting for {what}")
+        time.sleep(0.05)
     return value
 
 
-def expect(what, get, want, timeout=5):
-    """Waits until get() returns want; a failure tells what it returned instead."""
+# Waits until get() returns want; a failure tells what it returned instead.
+def expect(what, get, want):
     try:
-        wait_for(what, lambda: get() == want, timeout)
+        wait_for(what, lambda: get() == want)
     except Failure:
         raise Failure(f"{what} is {get()!r}, expected {want!r}") from None
 
 
+# The caller's environment without its display and buses. The program always starts as an X
+# client: a Qt platform chosen in the caller's environment (offscreen, say) would put it on no
+# screen at all.
 def program_env():
-    """The caller's environment without its display and buses. The program always starts as an
-    X client: a Qt platform chosen in the caller's environment (offscreen, say) would put it on
-    no screen at all."""
-    env = {k: v for k, v in os.environ.items()
-           if k not in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
-                        "WAYLAND_DISPLAY", "XAUTHORITY")}
-    env["QT_QPA_PLATFORM"] = "xcb"
-    return env
+    ours = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY")
+    return {**{k: v for k, v in os.environ.items() if k not in ours}, "QT_QPA_PLATFORM": "xcb"}
 
 
 def kill_group(proc):
-    if proc.poll() is None:
-        try:
-            os.killpg(proc.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(proc.pid, signal.SIGKILL)
+    proc.wait(timeout=5)
+
+
+# Windows come and go while they are looked at; one that went meanwhile has no properties.
+def unless_gone(get):
     try:
-        proc.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        pass
+        return get()
+    except Xlib.error.XError:
+        return None
 
 
+def children(node):
+    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+
+# Use as a context manager; every child runs in its own process group so that cleanup also
+# reaches what it spawned (the accessibility bus launcher and registry).
 class Desktop:
-    """Use as a context manager; every child runs in its own process group so that cleanup
-    also reaches what it spawned (the accessibility bus launcher and registry)."""
-
     def __init__(self, accessibility=False):
-        self.accessibility = accessibility
-        self._procs = []
+        self.accessibility, self._procs, self.program, self.maps = accessibility, [], None, []
         self.tmp = tempfile.mkdtemp(prefix="predivo-e2e-")
-        os.chmod(self.tmp, 0o700)
-        self.env = program_env()
         # A private runtime folder keeps parallel runs from sharing sockets.
-        self.env["XDG_RUNTIME_DIR"] = self.tmp
+        self.env = {**program_env(), "XDG_RUNTIME_DIR": self.tmp}
 
     def __enter__(self):
         try:
-            self._start_x()
-            self._start_bus()
+            # Xvfb picks a free display itself, so parallel runs coexist.
+            self.x_server, number = self._announced(
+                "Xvfb", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-displayfd", "{fd}")
+            self.env["DISPLAY"] = f":{number}"
+            self.x = Xlib.display.Display(self.env["DISPLAY"])
+            self.root = self.x.screen().root
+            # Map notices arrive in the order the server carried them out, which polling could
+            # miss when two windows change within one poll.
+            self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+            self.x.sync()
+            # A desktop session always has a session bus; without one the toolkit would launch
+            # its own, which outlives the test.
+            _, self.env["DBUS_SESSION_BUS_ADDRESS"] = self._announced(
+                "dbus-daemon", "--session", "--nofork", "--print-address={fd}")
+            if self.accessibility:
+                # What a screen reader does on start-up: the bus launcher is activated by this
+                # call and every toolkit that starts afterwards sees accessibility on.
+                self.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                         "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                         "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true")
+                # The reading side connects through the same session bus a screen reader uses.
+                os.environ.update(self.env)
+                import gi
+                gi.require_version("Atspi", "2.0")
+                from gi.repository import Atspi
+                self.Atspi = Atspi
         except BaseException:
-            self.__exit__(None, None, None)
+            self.__exit__(None)
             raise
         return self
 
-    def __exit__(self, exc_type, *_):
-        log = getattr(self, "program_log", None)
-        if exc_type is not None and log is not None:
-            log.seek(0)
-            sys.stderr.write("program output:\n" + log.read())
-        if getattr(self, "x", None):
-            try:
-                self.x.close()
-            except Exception:
-                pass
+    def __exit__(self, failed, *_):
+        if failed and self.program:
+            sys.stderr.write("program output:\n" + self.output())
+        with contextlib.suppress(Exception):
+            self.x.close()
         for proc in reversed(self._procs):
             kill_group(proc)
         shutil.rmtree(self.tmp, ignore_errors=True)
-        return False
 
-    def spawn(self, argv, **kw):
-        kw.setdefault("env", self.env)
-        proc = subprocess.Popen(argv, start_new_session=True, **kw)
-        self._procs.append(proc)
-        return proc
+    def spawn(self, *argv, **kw):
+        self._procs.append(subprocess.Popen(argv, env=self.env, start_new_session=True, **kw))
+        return self._procs[-1]
 
-    def _announced(self, argv):
-        """Starts a server that writes its address to the file descriptor {fd} once it accepts
-        connections; a plain sleep would be flaky or slow."""
+    # Starts a server that writes its address to the file descriptor {fd} once it accepts
+    # connections; a plain sleep would be flaky or slow.
+    def _announced(self, *argv):
         read_end, write_end = os.pipe()
-        proc = self.spawn([a.format(fd=write_end) for a in argv], pass_fds=(write_end,),
+        proc = self.spawn(*(a.format(fd=write_end) for a in argv), pass_fds=(write_end,),
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as f:
@@ -125,49 +137,19 @@ class Desktop:
         check(address and proc.poll() is None, f"{argv[0]} did not start")
         return proc, address
 
-    def _start_x(self):
-        # Xvfb picks a free display itself, so parallel runs coexist.
-        self.x_server, number = self._announced(
-            ["Xvfb", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-displayfd", "{fd}"])
-        self.env["DISPLAY"] = f":{number}"
-        self.x = Xlib.display.Display(self.env["DISPLAY"])
-        self.root = self.x.screen().root
-        # Map notices arrive in the order the server carried them out, which polling could miss
-        # when two windows change within one poll.
-        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
-        self.x.sync()
-        self.maps = []
-
-    def _start_bus(self):
-        # A desktop session always has a session bus; without one the toolkit would launch its
-        # own, which outlives the test.
-        _, self.env["DBUS_SESSION_BUS_ADDRESS"] = self._announced(
-            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
-        if not self.accessibility:
-            return
-        # What a screen reader does on start-up: the bus launcher is activated by this call and
-        # every toolkit that starts afterwards sees accessibility on.
-        self.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                  "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                  "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true"])
-        # The reading side connects through the same session bus a screen reader would use.
-        os.environ.update(self.env)
-        import gi
-        gi.require_version("Atspi", "2.0")
-        from gi.repository import Atspi
-        self.Atspi = Atspi
-
-    def run(self, argv):
+    def run(self, *argv):
         out = subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=10)
         check(out.returncode == 0, f"{' '.join(argv)} failed: {out.stderr}")
 
+    def xdotool(self, *args):
+        self.run("xdotool", *args)
+
     # --- windows as the X server sees them -------------------------------------------------
 
+    # Every window mapped so far, in the order the server mapped them.
     def shown(self):
-        """Every window mapped so far, in the order the server mapped them."""
         while self.x.pending_events():
-            e = self.x.next_event()
-            if e.type == X.MapNotify:
+            if (e := self.x.next_event()).type == X.MapNotify:
                 self.maps.append(e.window.id)
         return self.maps
 
@@ -175,65 +157,44 @@ class Desktop:
         return self.x.create_resource_object("window", wid)
 
     def mapped_windows(self):
-        found = []
-        for w in self.root.query_tree().children:
-            try:
-                if w.get_attributes().map_state == X.IsViewable:
-                    found.append(w.id)
-            except Xlib.error.XError:
-                pass  # gone meanwhile
-        return found
+        return [w.id for w in self.root.query_tree().children
+                if unless_gone(lambda: w.get_attributes().map_state) == X.IsViewable]
 
+    # The title a window manager shows.
     def title(self, wid):
-        """The title a window manager shows."""
-        try:
-            name = self.window(wid).get_full_property(self.x.intern_atom("_NET_WM_NAME"),
-                                                      X.AnyPropertyType)
-        except Xlib.error.XError:
-            return None  # gone meanwhile
+        name = unless_gone(lambda: self.window(wid).get_full_property(
+            self.x.intern_atom("_NET_WM_NAME"), X.AnyPropertyType))
         return name and name.value.decode()
-
-    def geometry(self, wid):
-        """x, y, width, height of the window's inside, in screen coordinates."""
-        w = self.window(wid)
-        g = w.get_geometry()
-        at = w.translate_coords(self.root, 0, 0)
-        return -at.x, -at.y, g.width, g.height
 
     def window_titled(self, title):
         return next((wid for wid in self.mapped_windows() if self.title(wid) == title), None)
 
+    # x, y, width, height of the window's inside, in screen coordinates.
+    def geometry(self, wid):
+        g, at = self.window(wid).get_geometry(), self.window(wid).translate_coords(self.root, 0, 0)
+        return -at.x, -at.y, g.width, g.height
+
+    # What a window manager sends when the close box is clicked.
     def request_close(self, wid):
-        """What a window manager sends when the close box is clicked."""
-        protocols = self.x.intern_atom("WM_PROTOCOLS")
-        delete = self.x.intern_atom("WM_DELETE_WINDOW")
-        message = Xlib.protocol.event.ClientMessage(
-            window=self.window(wid), client_type=protocols,
-            data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        self.window(wid).send_event(message)
+        self.window(wid).send_event(Xlib.protocol.event.ClientMessage(
+            window=self.window(wid), client_type=self.x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [self.x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         self.x.flush()
 
-    def xdotool(self, *args):
-        self.run(["xdotool", *args])
-
-    def type(self, text):
-        self.xdotool("type", "--delay", "30", text)
-
+    # A click at this point of the calculator's content area, the 440 pixels below its menu bar.
     def click(self, left, top):
-        """A click at this point of the calculator's content area."""
         x, y, _, h = self.geometry(self.calc)
-        self.xdotool("mousemove", str(x + left), str(y + h - CALCULATOR_CONTENT_HEIGHT + top),
-                     "click", "1")
+        self.xdotool("mousemove", str(x + left), str(y + h - 440 + top), "click", "1")
 
     # --- the program ------------------------------------------------------------------------
 
     def start_program(self, binary):
-        self.program_log = open(os.path.join(self.tmp, "program.log"), "w+")
-        self.program = self.spawn([binary], stdout=self.program_log, stderr=subprocess.STDOUT)
+        self.log = os.path.join(self.tmp, "program.log")
+        with open(self.log, "w") as log:
+            self.program = self.spawn(binary, stdout=log, stderr=subprocess.STDOUT)
 
+    # Starts the program, unless it runs already, and waits until the calculator is in front.
     def calculator(self, binary=None, timeout=10):
-        """Starts the program, unless it runs already, and waits until the calculator window is
-        in front."""
         if binary:
             self.start_program(binary)
         self.calc = wait_for('a window titled "Varnholt"',
@@ -245,55 +206,51 @@ class Desktop:
               f"the program ended early with status {self.program.returncode}")
         return True
 
-    def exit_status(self, timeout):
-        try:
-            return self.program.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"the program was still running {timeout} s later") from None
+    def check_exit(self, want, after, timeout=5):
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            self.program.wait(timeout=timeout)
+        # A status of None: still running.
+        check(self.program.returncode == want, f"{after}: status {self.program.returncode}")
 
     def output(self):
-        self.program_log.seek(0)
-        return self.program_log.read()
+        return pathlib.Path(self.log).read_text()
 
     # --- the program as a screen reader meets it, over the accessibility bus ---------------
 
     def application(self):
-        desktop = self.Atspi.get_desktop(0)
-        apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
-        return next((a for a in apps if a and a.get_process_id() == self.program.pid), None)
+        return next((a for a in children(self.Atspi.get_desktop(0))
+                     if a and a.get_process_id() == self.program.pid), None)
 
+    # Every accessible object under root, by default the whole program.
     def nodes(self, root=None):
-        """Every accessible object under root, by default the whole program."""
         pending = [root or self.application()]
         while pending:
             if node := pending.pop():
                 yield node
-                pending.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
+                pending.extend(children(node))
 
     def has(self, node, state):
         return node.get_state_set().contains(getattr(self.Atspi.StateType, state))
 
-    def find(self, role, name, root=None):
-        role = getattr(self.Atspi.Role, role)
-        return next((n for n in self.nodes(root)
-                     if n.get_role() == role and n.get_name() == name), None)
+    def having(self, role, root=None):
+        return [n for n in self.nodes(root) if n.get_role() == getattr(self.Atspi.Role, role)]
 
+    def find(self, role, name, root=None):
+        return next((n for n in self.having(role, root) if n.get_name() == name), None)
+
+    # Accessible name -> text of every text field.
     def fields(self):
-        """Accessible name -> text of every text field."""
-        return {n.get_name(): self.Atspi.Text.get_text(n, 0, -1) for n in self.nodes()
-                if n.get_role() == self.Atspi.Role.TEXT}
+        return {n.get_name(): self.Atspi.Text.get_text(n, 0, -1) for n in self.having("TEXT")}
 
     def focused(self):
         return next((n.get_name() for n in self.nodes() if self.has(n, "FOCUSED")), None)
 
 
+# Runs test with the command line's arguments; its outcome becomes a status and a readable line.
 def main(test):
-    """Runs test(binary) and turns its outcome into an exit status and a readable line."""
-    binary = os.path.abspath(sys.argv[1])
     started = time.monotonic()
     try:
-        test(binary)
+        test(*sys.argv[1:])
     except Failure as e:
-        print(f"FAIL: {e}", file=sys.stderr)
-        sys.exit(1)
+        sys.exit(f"FAIL: {e}")
     print(f"PASS in {time.monotonic() - started:.1f} s")
