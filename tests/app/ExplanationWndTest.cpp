@@ -2,7 +2,6 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
