@@ -32,9 +32,8 @@ class AppTest : public ::testing::Test {
 
     // The calculator, in front, as it is once the start-up screen has gone.
     windows::ControlWnd& Calculator() {
-        auto& w = app::ControlWnd();
-        Activate(w);
-        return w;
+        Activate(app::ControlWnd());
+        return app::ControlWnd();
     }
 
     RecordingPlatform platform;
@@ -82,77 +81,50 @@ inline framework::Window& WindowOfClass(std::string_view name) {
     return app::AboutWnd();
 }
 
-inline QMenu* MenuTitled(QWidget* window, const QString& title) {
-    auto* bar = window->findChild<QMenuBar*>();
-    if (!bar) return nullptr;
-    for (QAction* a : bar->actions()) {
-        if (a->menu() && a->text() == title) return a->menu();
+// Opens a menu of the window's bar as a person would: with a click on its title, or from the
+// keyboard, where Alt puts the keyboard in the bar and the arrows walk to the menu and open it.
+// The framework brings every item's state up to date as the menu opens. The menu is left open.
+inline QMenu* OpenMenu(framework::Window& window, const QString& title, bool byKeys = false) {
+    auto* bar = window.Widget()->findChild<QMenuBar*>();
+    QMenu* menu = nullptr;
+    for (QAction* a : bar->actions()) menu = a->text() == title ? a->menu() : menu;
+    if (!menu) return nullptr;
+    if (byKeys) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    for (int i = 0; byKeys && i < 8 && bar->activeAction() != menu->menuAction(); ++i) {
+        QTest::keyClick(bar, Qt::Key_Right);
     }
-    return nullptr;
+    byKeys ? QTest::keyClick(bar, Qt::Key_Down)
+           : QTest::mouseClick(bar, Qt::LeftButton, {},
+                               bar->actionGeometry(menu->menuAction()).center());
+    return QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000) ? menu : nullptr;
 }
 
-inline QAction* ActionIn(QMenu* menu, const QString& text) {
-    for (QAction* a : menu->actions()) {
-        if (a->text() == text) return a;
-    }
-    return nullptr;
-}
-
-// Opens a menu of the window's bar with a click on its title, as a person would; the framework
-// brings every item's state up to date as the menu opens. The menu is left open.
-inline QMenu* OpenMenu(framework::Window& window, const QString& title) {
-    QWidget* w = window.Widget();
-    auto* bar = w->findChild<QMenuBar*>();
-    QMenu* menu = MenuTitled(w, title);
-    if (!bar || !menu) return nullptr;
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000)) return nullptr;
-    return menu;
-}
-
-// The items enabled when the menu is opened in front of the window, in menu order.
-inline std::string EnabledItems(framework::Window& window, const QString& title) {
-    QMenu* menu = OpenMenu(window, title);
+// The items enabled when the menu is opened in front of the window, in menu order. Opened from
+// the keyboard, Escape twice gives the keyboard back.
+inline std::string EnabledItems(framework::Window& window, const QString& title,
+                                bool byKeys = false) {
+    QMenu* menu = OpenMenu(window, title, byKeys);
     if (!menu) return "no menu";
     QStringList items;
     for (QAction* a : menu->actions()) {
         if (a->isEnabled() && !a->isSeparator()) items << a->text();
     }
-    menu->close();
+    byKeys ? QTest::keyClick(menu, Qt::Key_Escape) : void(menu->close());
+    if (byKeys) QTest::keyClick(window.Widget()->findChild<QMenuBar*>(), Qt::Key_Escape);
     return items.join(", ").toStdString();
 }
 
-// The same with the menu opened from the keyboard: Alt puts the keyboard in the menu bar, the
-// arrows walk to the menu and open it, Escape twice gives the keyboard back.
-inline bool EnabledInMenuByKeys(framework::Window& window, const QString& title,
-                                const QString& item) {
-    auto* bar = window.Widget()->findChild<QMenuBar*>();
-    QMenu* menu = MenuTitled(window.Widget(), title);
-    if (!bar || !menu) return false;
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
-    for (int i = 0; i < 8 && bar->activeAction() != menu->menuAction(); ++i) {
-        QTest::keyClick(bar, Qt::Key_Right);
-    }
-    QTest::keyClick(bar, Qt::Key_Down);
-    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000)) return false;
-    QAction* action = ActionIn(menu, item);
-    const bool enabled = action && action->isEnabled();
-    QTest::keyClick(menu, Qt::Key_Escape);
-    QTest::keyClick(bar, Qt::Key_Escape);
-    return enabled;
-}
-
-// Chooses an item with a click, as a person would.
+// Chooses an enabled item with a click, as a person would.
 inline bool Choose(framework::Window& window, const QString& title, const QString& item) {
     QMenu* menu = OpenMenu(window, title);
-    QAction* action = menu ? ActionIn(menu, item) : nullptr;
-    if (!action || !action->isEnabled()) {
-        if (menu) menu->close();
-        return false;
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>{}) {
+        if (a->text() != item || !a->isEnabled()) continue;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        Settle();
+        return true;
     }
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-    Settle();
-    return true;
+    if (menu) menu->close();
+    return false;
 }
 
 }  // namespace testing_support
