@@ -22,9 +22,8 @@ namespace {
 using DescriptionWndTest = AppTest;
 
 TEST(DescriptionText, HasItsTwentyOneLinesInPlainAscii) {
-    const QString text = QString::fromStdString(std::string(resources::DescriptionText()));
-    EXPECT_FALSE(text.contains(QRegularExpression("[^\r -~]"))) << "plain ASCII";
-    const QStringList line = text.split('\r');
+    const QStringList line = QString::fromUtf8(resources::DescriptionText()).split('\r');
+    EXPECT_FALSE(line.join('\r').contains(QRegularExpression("[^\r -~]"))) << "plain ASCII";
     ASSERT_EQ(line.size(), 21) << "no line break at the end either";
     for (int empty : {2, 4, 8, 10, 13, 14, 15, 17, 18, 20}) EXPECT_EQ(line[empty - 1], "");
     // A line by its number: its whole text, or the parts it must hold.
@@ -76,7 +75,8 @@ TEST_F(DescriptionWndTest, OpensAfreshWithTheTitleSelectedInBoldAndFollowsItsEdg
             EXPECT_EQ(w.Find<EditField>("DescribeFld").Bounds(), (Rect{1, -1, width, height - 13}));
             EXPECT_EQ(text.Bounds(), (Rect{-1, -1, width + 2, height - 15}));
         }
-        text.SetText("Edited");
+        QTest::keyClicks(editor, "Edited");
+        ASSERT_NE(text.Text(), resources::DescriptionText()) << "the text takes typing";
         w.CloseWindow();
     }
 }

@@ -68,10 +68,14 @@ const std::vector<QString> kHostile{
     "1\n2", "1\r\n2", "\t7\t", "+3", "5.", "99999", "123456789", "100.0001", "0.0000001",
     "%s%n%x", QString(10000, QLatin1Char('9')), QString(QChar(0)) + "12",
     // Right-to-left, Arabic-Indic digits, a combining accent, a zero-width space, outside the BMP.
-    QString::fromUtf16(u"\u05e9\u05dc\u05d5\u05dd 12"), QString::fromUtf16(u"\u0661\u0662\u0663"), QString::fromUtf16(u"5\u0301"), QString::fromUtf16(u"\u200b5"), QString::fromUtf16(u"\U0001F600"),
+    QString::fromUtf16(u"\u05e9\u05dc\u05d5\u05dd 12"), QString::fromUtf16(u"\u0661\u0662\u0663"), QString::fromUtf16(u"5\u0301"),
+    QString::fromUtf16(u"\u200b5"), QString::fromUtf16(u"\U0001F600"),
 };
 // A complete, valid set of each kind around the field under attack.
-const std::array<std::array<const char*, 7>, 2> kBase{{{"15", "299", "15", "9671", "", "", ""}, {"", "", "", "", "0.3", "50", "3"}}};
+const std::array<std::array<const char*, 7>, 2> kBase{{
+    {"15", "299", "15", "9671", "", "", ""},
+    {"", "", "", "", "0.3", "50", "3"},
+}};
 // clang-format on
 
 TEST_F(HostileInputTest, EveryFieldTakesHostileTextsTypedOrPastedSafely) {
