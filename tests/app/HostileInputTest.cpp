@@ -6,13 +6,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -45,69 +45,56 @@ class HostileInputTest : public CalculatorTest {
         const auto expected = ExpectedPercent(before);
         platform.messages.clear();
         Press("CalculateBtn");
-        const std::string ppp = Text("pppFld");
         if (platform.messages.empty()) {
             ++results;
-            ASSERT_TRUE(expected.has_value()) << "a result where none can be had: " << ppp;
-            ASSERT_FALSE(ppp.empty());
-            ASSERT_NEAR(static_cast<long double>(Val(ppp)), *expected, 0.0500001L) << ppp;
+            ASSERT_TRUE(expected.has_value()) << "a result where none can be had";
+            ASSERT_NEAR(Val(Text("pppFld")), *expected, 0.0500001) << Text("pppFld");
             return;
         }
         ++messages;
-        ASSERT_EQ(platform.messages.size(), 1u);
-        const bool incomplete =
-            platform.messages[0] == "Enter the 4 frequencies OR the 3 percentages.";
-        ASSERT_TRUE(incomplete || platform.messages[0] == "Percentages cannot be greater than 100.")
-            << platform.messages[0];
-        ASSERT_FALSE(expected.has_value() && incomplete) << "a complete input called incomplete";
+        const std::string message = platform.messages.size() == 1 ? platform.messages[0] : "two";
+        const bool incomplete = message == "Enter the 4 frequencies OR the 3 percentages.";
+        ASSERT_TRUE(incomplete || message == "Percentages cannot be greater than 100.") << message;
+        ASSERT_FALSE(expected && incomplete) << "a complete input called incomplete";
         ASSERT_EQ(Texts(), before) << "a message changes no field";
     }
 
-    int results = 0;
-    int messages = 0;
+    int results = 0, messages = 0;
 };
 
 // clang-format off
-const std::vector<QString>& HostileTexts() {
-    static const std::vector<QString> texts{
-        "", "   ", "0", "-5", "1.2.3", "12abc", ".", "1e999", "inf", "0x10", "1,5", "12,345",
-        "1\n2", "1\r\n2", "\t7\t", "+3", "5.", "99999", "123456789", "100.0001", "0.0000001",
-        "%s%n%x", QString(10000, QLatin1Char('9')), QString(QChar(0)) + "12",
-        QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d 12"),  // right-to-left
-        QString::fromUtf8("\xd9\xa1\xd9\xa2\xd9\xa3"),             // Arabic-Indic digits
-        QString::fromUtf8("5\xcc\x81"),                            // combining accent
-        QString::fromUtf8("\xe2\x80\x8b" "5"),                     // zero-width space
-        QString::fromUtf8("\xf0\x9f\x98\x80"),                      // outside the BMP
-    };
-    return texts;
-}
+const std::vector<QString> kHostile{
+    "", "   ", "0", "-5", "1.2.3", "12abc", ".", "1e999", "inf", "0x10", "1,5", "12,345",
+    "1\n2", "1\r\n2", "\t7\t", "+3", "5.", "99999", "123456789", "100.0001", "0.0000001",
+    "%s%n%x", QString(10000, QLatin1Char('9')), QString(QChar(0)) + "12",
+    // Right-to-left, Arabic-Indic digits, a combining accent, a zero-width space, outside the BMP.
+    QString::fromUtf16(u"\u05e9\u05dc\u05d5\u05dd 12"), QString::fromUtf16(u"\u0661\u0662\u0663"), QString::fromUtf16(u"5\u0301"),
+    QString::fromUtf16(u"\u200b5"), QString::fromUtf16(u"\U0001F600"),
+};
+// A complete, valid set of each kind around the field under attack.
+const std::array<std::array<const char*, 7>, 2> kBase{{
+    {"15", "299", "15", "9671", "", "", ""},
+    {"", "", "", "", "0.3", "50", "3"},
+}};
 // clang-format on
 
 TEST_F(HostileInputTest, EveryFieldTakesHostileTextsTypedOrPastedSafely) {
     for (std::size_t target = 0; target < 7; ++target) {
-        const char* name = kFields[target];
-        auto& field = Field(name);
+        auto& field = Field(kFields[target]);
         for (bool paste : {false, true}) {
-            for (const QString& hostile : HostileTexts()) {
-                SCOPED_TRACE(std::string(name) + (paste ? " pasted: " : " typed: ") +
-                             hostile.left(20).toStdString());
-                // A complete, valid set around the field under attack.
-                const bool frequency = target < 4;
-                const std::array<const char*, 7> base =
-                    frequency ? std::array<const char*, 7>{"15", "299", "15", "9671", "", "", ""}
-                              : std::array<const char*, 7>{"", "", "", "", "0.3", "50", "3"};
-                for (std::size_t i = 0; i < 7; ++i) Field(kFields[i]).SetText(base[i]);
-                field.SetText("");
+            for (const QString& hostile : kHostile) {
+                SCOPED_TRACE(testing::Message()
+                             << kFields[target] << paste << hostile.left(20).toStdString());
+                for (std::size_t i = 0; i < 7; ++i)
+                    Field(kFields[i]).SetText(i == target ? "" : kBase[target > 3][i]);
                 field.SetFocus();
+                QApplication::clipboard()->setText(hostile);
+                // Typed one key press per character, as a keyboard or an input method sends them.
                 if (paste) {
-                    QApplication::clipboard()->setText(hostile);
                     QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
                 } else {
-                    // One key press per character, as a keyboard or an input method sends them.
-                    for (QChar c : hostile) {
-                        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
-                        QApplication::sendEvent(field.Widget(), &press);
-                    }
+                    for (QChar c : hostile)
+                        QTest::sendKeyEvent(QTest::Press, field.Widget(), Qt::Key_unknown, c, {});
                 }
                 ASSERT_LE(QString::fromStdString(field.Text()).size(), field.LimitText());
                 ASSERT_NO_FATAL_FAILURE(CalculateAndCheck());
@@ -124,62 +111,32 @@ TEST_F(HostileInputTest, RandomEventsAgainstTheWholeProgram) {
     const int events = countText ? std::atoi(countText) : 20000;
     const unsigned seed = 20061206;
     std::mt19937 rng(seed);
-    auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    const std::vector<QString> pastes{
-        "12", "0.3", "50", "3", "9671", "1.2.3", "abc", "", "0", "15", QString(300, '7'), "\n5\n"};
-    const std::vector<Qt::Key> keys{
-        Qt::Key_0,         Qt::Key_5,      Qt::Key_9,    Qt::Key_Period, Qt::Key_Comma, Qt::Key_A,
-        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return, Qt::Key_Tab};
-    const std::vector<const char*> commands{"ControlMenuItem", "DescriptionMenuItem",
-                                            "AboutMenuItem",   "AboutQor",
-                                            "EditUndo",        "EditCut",
-                                            "EditCopy",        "EditPaste",
-                                            "EditClear"};
+    auto pick = [&rng](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
+    };
+    // clang-format off
+    const std::vector<QString> pastes{"12", "0.3", "50", "3", "9671", "1.2.3", "abc", "", "0", "15", QString(300, '7'), "\n5\n"};
+    const std::vector<Qt::Key> keys{Qt::Key_0, Qt::Key_5, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return, Qt::Key_Tab};
+    const std::vector<const char*> commands{"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", "AboutQor", "EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"};
+    // What a person may do next, typing the likeliest.
+    const std::vector<std::function<void(framework::EditField&)>> actions{
+        [&](auto& f) { QTest::keyClick(f.Widget(), keys[pick(keys.size())]); },
+        [&](auto& f) { QTest::keyClick(f.Widget(), keys[pick(keys.size())]); },
+        [&](auto& f) { QTest::keyClick(f.Widget(), keys[pick(keys.size())]); },
+        [&](auto& f) { QApplication::clipboard()->setText(pastes[pick(pastes.size())]); QTest::keyClick(f.Widget(), Qt::Key_V, Qt::ControlModifier); },
+        [&](auto&) { CalculateAndCheck(); },
+        [&](auto&) { if (pick(8) == 0) Press("ClearBtn"); },
+        // A command as the menus carry it out: update, then dispatch if enabled.
+        [&](auto&) { framework::UpdateMenus(); auto* item = app::Menu().Find(commands[pick(commands.size())]); if (item->Enabled()) item->QtAction()->trigger(); },
+        [&](auto&) { if (auto* d = framework::FindImplicitWindow("DescriptionWnd")) d->CloseWindow(); else QTest::mouseClick(window->Find<framework::Canvas>("Canvas2").Widget(), Qt::LeftButton); },
+        [&](auto&) { if (pick(2)) app::AboutWnd().Show(); else QTest::keyClick(app::AboutWnd().Widget(), Qt::Key_Space); },
+        [&](auto&) { window->Widget()->activateWindow(); },
+    };
+    // clang-format on
     for (int i = 0; i < events; ++i) {
         SCOPED_TRACE(testing::Message() << "event " << i << ", seed " << seed);
         auto& field = Field(kFields[pick(8)]);
-        switch (pick(10)) {
-            case 0:
-            case 1:
-            case 2:
-                QTest::keyClick(field.Widget(), keys[pick(static_cast<int>(keys.size()))]);
-                break;
-            case 3:
-                QApplication::clipboard()->setText(pastes[pick(static_cast<int>(pastes.size()))]);
-                QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
-                break;
-            case 4:
-                ASSERT_NO_FATAL_FAILURE(CalculateAndCheck());
-                break;
-            case 5:
-                if (pick(8) == 0) Press("ClearBtn");
-                break;
-            case 6: {
-                // A command as the menus carry it out: update, then dispatch if enabled.
-                framework::UpdateMenus();
-                auto* item = app::Menu().Find(commands[pick(static_cast<int>(commands.size()))]);
-                if (item->Enabled()) item->QtAction()->trigger();
-                break;
-            }
-            case 7:
-                if (auto* d = framework::FindImplicitWindow("DescriptionWnd")) {
-                    d->CloseWindow();
-                } else {
-                    QTest::mouseClick(window->Find<framework::Canvas>("Canvas2").Widget(),
-                                      Qt::LeftButton);
-                }
-                break;
-            case 8:
-                if (pick(2)) {
-                    app::AboutWnd().Show();
-                } else {
-                    QTest::keyClick(app::AboutWnd().Widget(), Qt::Key_Space);
-                }
-                break;
-            case 9:
-                window->Widget()->activateWindow();
-                break;
-        }
+        ASSERT_NO_FATAL_FAILURE(actions[pick(actions.size())](field));
         if (i % 64 == 0) Settle();
     }
     Settle();

@@ -59,26 +59,13 @@ inline void Settle(int ms = 0) {
     QCoreApplication::processEvents();
 }
 
-inline QWidget* W(const framework::Control& c) {
-    return c.Widget();
-}
-inline QWidget* W(const framework::Window& w) {
-    return w.Widget();
-}
-
 // Makes a window the active one, as a click on its title bar would.
 inline void Activate(framework::Window& window) {
     window.Show();
     QWidget* w = window.Widget();
-    // A menu that has just closed can still hold the activation for a moment.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [w] {
-            if (QApplication::activeWindow() == w) return true;
-            w->activateWindow();
-            return false;
-        },
-        2000))
-        << window.ClassName();
+    // A menu that has just closed can still hold the activation for a moment: ask until it lets go.
+    auto active = [w] { return QApplication::activeWindow() == w || (w->activateWindow(), false); };
+    ASSERT_TRUE(QTest::qWaitFor(active, 2000)) << window.ClassName();
 }
 
 // Destroys every window so that the next test starts from nothing. No window is asked: closing
