@@ -71,7 +71,7 @@ void ReportLostDisplay() {
     if (!displayConnection || !xcb_connection_has_error(displayConnection)) return;
     std::fprintf(stderr, "%s: the connection to the display was lost.\n", TheState().name.c_str());
     // Qt's objects are still alive: the rest of the process's teardown has nothing sound to do.
-    std::_Exit(1);
+    std::quick_exit(1);
 }
 
 // Qt ends the process on a fatal message. The only fatal one a person can meet is a display
