@@ -116,7 +116,7 @@ for name in Frequencies Percentages; do
     row "(d) calc_bench $name" "$(printf %.1f "$t")" - 200 ns "10 x $((n / 10))"
 done
 echo "Description window opened and closed 1000 times..." >&2
-row "(e) heap growth over 1000 description rounds" "$("$build/bench/window_churn" 1000)" - 200 kB \
+row "(g) heap growth over 1000 description rounds" "$("$build/bench/window_churn" 1000)" - 200 kB \
     "1000 rounds"
 echo "Medians. Baselines: (a) (b) bare_window, plain Qt with the same menus and controls; (c) a"
 echo "bare Qt button that only sets a field's text. Load average $(cut -d' ' -f1-3 /proc/loadavg)."
