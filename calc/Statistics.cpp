@@ -33,7 +33,10 @@ struct Bounds {
 Bounds ClopperPearson(double x, double n) {
     const double lower = x <= 0 ? 0.0 : boost::math::ibeta_inv(x, n - x + 1, 0.025, Policy());
     const double upper = x >= n ? 1.0 : boost::math::ibeta_inv(x + 1, n - x, 0.975, Policy());
-    return {lower, upper};
+    // With counts in the billions the quantiles lose their last digits, and a bound can stray
+    // past the estimate by a hair; the exact interval always holds x / n.
+    const double estimate = x / n;
+    return {std::min(lower, estimate), std::max(upper, estimate)};
 }
 
 Estimate Undefinable(Undefined why) {
