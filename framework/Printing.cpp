@@ -71,6 +71,14 @@ bool StyledTextPrinter::Eof() const {
     return offset_ >= doc_->size().height() - 0.5;
 }
 
+void StyledTextPrinter::DrawAll() {
+    DrawBlock(0, 0, graphics_.PageHeight());
+    while (!Eof()) {
+        graphics_.NextPage();
+        DrawBlock(0, 0, graphics_.PageHeight());
+    }
+}
+
 void StyledTextPrinter::DrawBlock(int x, int y, int height) {
     if (Eof() || height <= 0) return;
     const double limit = offset_ + height;

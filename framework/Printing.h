@@ -47,6 +47,8 @@ class StyledTextPrinter {
     void DrawBlock(int x, int y, int height);
     // True once every line has been drawn.
     bool Eof() const;
+    // Draws what is left of the text page after page, each page from its top, to the end.
+    void DrawAll();
 
   private:
     PrinterGraphics& graphics_;

@@ -97,11 +97,7 @@ bool DescriptionWnd::Print_Action() {
     // 7.5 inches, or the printable width of a narrower page, so that no line is cut off.
     auto printer =
         Find<EditField>("DescribeFld2").StyledTextPrinter(*g, std::min(540, g->PageWidth()));
-    printer->DrawBlock(0, 0, g->PageHeight());
-    while (!printer->Eof()) {
-        g->NextPage();
-        printer->DrawBlock(0, 0, g->PageHeight());
-    }
+    printer->DrawAll();
     return false;
 }
 

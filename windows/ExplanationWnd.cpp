@@ -179,11 +179,7 @@ bool ExplanationWnd::Print_Action() {
     if (!g) return false;
     // The description's measure: 7.5 inches, or the printable width of a narrower page.
     auto printer = PlainTextPrinter(*g, Explain().PlainText(), std::min(540, g->PageWidth()));
-    printer->DrawBlock(0, 0, g->PageHeight());
-    while (!printer->Eof()) {
-        g->NextPage();
-        printer->DrawBlock(0, 0, g->PageHeight());
-    }
+    printer->DrawAll();
     return false;
 }
 
