@@ -248,6 +248,7 @@ Explanation Explain(const ExplanationRequest& rq) {
             "Percentages carry no sample sizes, so these figures have no confidence intervals.";
     }
 
+    x.figures = stats;
     x.statistics = {
         Row("Sensitivity (%)", stats.sensitivity, Percent),
         Row("Specificity (%)", stats.specificity, Percent),

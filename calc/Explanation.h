@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/NaturalFrequencies.h"
+#include "calc/Statistics.h"
 
 // What the Explanation window shows for the calculator's entry fields: the test told as persons,
 // its statistics with their intervals, or which fields are still missing.
@@ -43,6 +44,9 @@ struct Explanation {
     std::string negativeSentence;
     std::vector<std::string> notes;  // about the persons and the input, each one sentence
     std::vector<StatisticRow> statistics;
+    // The same figures as numbers, for the pictures; prevalence is the population's where one
+    // was entered.
+    TestStatistics figures;
     std::string statisticsNote;  // why there are no intervals, if there are none
     std::string methods;
 

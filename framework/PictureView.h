@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/Controls.h"
+#include "framework/Drawing.h"
+
+namespace framework {
+
+// Shows a Drawing in a laid-out window, scaled down to the width it is given (never up), sharp
+// at any screen scale. A person reaches it with Tab; a screen reader announces it as a graphic
+// under its name, with the drawing's description. Edit > Copy with the picture focused copies it
+// as an image.
+class PictureView : public Control {
+  public:
+    struct Props {
+        bool visible = true;
+        std::string parent{};
+        std::string accessibleName{};
+    };
+
+    PictureView(Window& owner, std::string name, const Props& props);
+    const Drawing& Current() const { return drawing_; }
+    void SetDrawing(Drawing drawing);
+    bool HasFocus() const;
+
+    // The pointer moved to (x, y) over the picture, in the drawing's own coordinates.
+    std::function<void(double x, double y)> MouseMove;
+    // A key pressed while the picture has the focus, as EditField::KeyDown gets it (arrows are
+    // 28 to 31); return true to claim it.
+    std::function<bool(std::string_view key)> KeyDown;
+
+  private:
+    Drawing drawing_;
+};
+
+// Writes a drawing to an image file, by the name's extension (either case): ".svg" as scalable
+// vector graphics, ".png" at twice the drawing's size. Either the whole file is written or none
+// is, and a file of that name is left as it was. Returns an empty string on success, otherwise
+// a sentence saying why not, for a message box.
+std::string SaveDrawing(const Drawing& drawing, const std::string& path);
+
+// Prints a drawing at (x, y) of the current page, in points, scaled to width points.
+void PrintDrawing(PrinterGraphics& graphics, const Drawing& drawing, int x, int y, int width);
+
+}  // namespace framework
