@@ -11,10 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "framework/Drawing.h"
 #include "framework/Types.h"
 
 class QKeyEvent;
 class QMenuBar;
+class QMimeData;
+class QPainter;
+class QPalette;
 
 namespace framework {
 
@@ -86,5 +90,24 @@ const std::string& ApplicationName();
 // application menu the items that belong there go into a first menu titled with the
 // application's name.
 QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent);
+
+// The colours of a drawing's inks on one surface.
+struct Inks {
+    QColor paper, text, faint, accent, accentFaint;
+    QColor series1, series1Faint, series2, series2Faint;
+    QColor Of(Ink ink) const;
+};
+// On screen, from a widget's palette, a dark desktop theme included.
+Inks ScreenInks(const QPalette& palette);
+// On paper and in files: black on white.
+Inks PaperInks();
+// Draws a drawing in its own coordinates on its paper; every surface draws through here.
+void Render(const Drawing& drawing, QPainter& painter, const Inks& inks);
+
+// The drawing a picture control shows, when the widget is one; otherwise null.
+const Drawing* ShownDrawing(const QWidget* widget);
+// A drawing as the clipboard takes it: a PNG image at twice its size, its SVG and its
+// description as text. The caller owns the result.
+QMimeData* DrawingMimeData(const Drawing& drawing);
 
 }  // namespace framework

@@ -198,7 +198,7 @@ bool CanEdit(Edit edit) {
                 return false;
         }
     }
-    return false;
+    return edit == Edit::Copy && ShownDrawing(focus);
 }
 
 // With nothing selected, the window in front may say what Copy copies.
@@ -210,6 +210,12 @@ std::string FrontCopyText() {
 
 void DoEdit(Edit edit) {
     QWidget* focus = EditTarget();
+    if (edit == Edit::Copy) {
+        if (const Drawing* drawing = ShownDrawing(focus)) {
+            QApplication::clipboard()->setMimeData(DrawingMimeData(*drawing));
+            return;
+        }
+    }
     if (edit == Edit::Copy && !CanEdit(edit)) {
         if (const std::string text = FrontCopyText(); !text.empty()) {
             QApplication::clipboard()->setText(ToQ(text));

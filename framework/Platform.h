@@ -10,8 +10,8 @@ class PrinterGraphics;
 class Window;
 
 // Everything the program does that a person perceives outside its own windows: the alert sound,
-// modal message boxes, short notes at a control, the printer dialog and the report of an
-// unhandled exception.
+// modal message boxes, short notes at a control, the printer and save dialogs and the report of
+// an unhandled exception.
 //
 // This is the framework's one seam for tests. The default implementation talks to the real
 // platform; a test derives from it, overrides what it wants to observe and installs its object
@@ -29,6 +29,10 @@ class Platform {
     // The platform's printer dialog, over the window that prints; nothing when the person
     // cancels.
     virtual std::unique_ptr<PrinterGraphics> OpenPrinterDialog(const Window& over);
+    // The platform's save dialog for a picture, over the window that saves it, offering SVG and
+    // PNG and adding the chosen type's extension to a name without one; empty when the person
+    // cancels.
+    virtual std::string ChoosePictureFile(const Window& over, const std::string& suggestedName);
     virtual void ReportUnhandledException(const std::string& what);
 };
 

@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <cmath>
+
 #include "framework/Internal.h"
 #include "framework/Platform.h"
 #include "framework/Window.h"
@@ -71,18 +73,26 @@ bool StyledTextPrinter::Eof() const {
     return offset_ >= doc_->size().height() - 0.5;
 }
 
-void StyledTextPrinter::DrawAll() {
-    DrawBlock(0, 0, graphics_.PageHeight());
+int StyledTextPrinter::DrawAll(int y) {
+    // Where not even one line fits below what the page already holds, the text starts afresh on
+    // the next page rather than with a line cut in two.
+    if (y > 0 && !Eof() && LastLineEnd(graphics_.PageHeight() - y) <= offset_) {
+        graphics_.NextPage();
+        y = 0;
+    }
+    double start = offset_;
+    DrawBlock(0, y, graphics_.PageHeight() - y);
     while (!Eof()) {
         graphics_.NextPage();
+        y = 0;
+        start = offset_;
         DrawBlock(0, 0, graphics_.PageHeight());
     }
+    return y + static_cast<int>(std::ceil(offset_ - start));
 }
 
-void StyledTextPrinter::DrawBlock(int x, int y, int height) {
-    if (Eof() || height <= 0) return;
+double StyledTextPrinter::LastLineEnd(int height) const {
     const double limit = offset_ + height;
-    // The bottom of the last line that fits whole; a line taller than the block is cut.
     double end = offset_;
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
         const QTextLayout* layout = b.layout();
@@ -93,6 +103,14 @@ void StyledTextPrinter::DrawBlock(int x, int y, int height) {
             if (bottom > offset_ + 0.01 && bottom <= limit) end = bottom;
         }
     }
+    return end;
+}
+
+void StyledTextPrinter::DrawBlock(int x, int y, int height) {
+    if (Eof() || height <= 0) return;
+    const double limit = offset_ + height;
+    // A line taller than the block is cut.
+    double end = LastLineEnd(height);
     if (end <= offset_) end = limit;
     end = std::min(end, doc_->size().height());
 

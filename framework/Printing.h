@@ -47,10 +47,15 @@ class StyledTextPrinter {
     void DrawBlock(int x, int y, int height);
     // True once every line has been drawn.
     bool Eof() const;
-    // Draws what is left of the text page after page, each page from its top, to the end.
-    void DrawAll();
+    // Draws what is left of the text page after page to the end: from y on the current page,
+    // or from the top of the next one where not a line fits there, then each page from its
+    // top. Returns the y below the last line, on the last page.
+    int DrawAll(int y = 0);
 
   private:
+    // The bottom of the last line of what is left that fits whole within height.
+    double LastLineEnd(int height) const;
+
     PrinterGraphics& graphics_;
     std::unique_ptr<QTextDocument> doc_;
     double offset_ = 0;

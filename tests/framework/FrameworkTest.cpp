@@ -1,8 +1,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QImage>
 #include <QInputMethodEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +19,8 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/PictureView.h"
+#include "framework/TextPrinting.h"
 #include "framework/Window.h"
 #include "tests/support/GuiTest.h"
 
@@ -46,6 +55,27 @@ class ProbeWnd : public Window {
     void AddMenuHandlers() override { log.push_back("AddMenuHandlers"); }
     void Open() override { log.push_back(Visible() ? "Open visible" : "Open invisible"); }
     void Close() override { ++closes; }
+};
+
+// A laid-out window with a picture twice as wide as the window and a field to Tab on to.
+class PictureWnd : public Window {
+  protected:
+    void Layout() override { SetProperties({.width = 200, .height = 300, .laidOut = true}); }
+    void CreateControls() override {
+        Add<PictureView>("picture", {.accessibleName = "Boxes"}).SetDrawing(TestDrawing());
+        Add<EditField>("after", {});
+    }
+
+  public:
+    // A box in the first series, counts in two labels, one of them centred.
+    static Drawing TestDrawing() {
+        Drawing d(400, 100);
+        d.Box({10, 10}, {90, 90}, Ink::Series1, Ink::None);
+        d.Text({100, 50}, "15 of 314", Ink::Text, 14, true);
+        d.Text({300, 80}, "299 tested", Ink::Series2, 12, false, Align::Centre);
+        d.description = "A box and two counts";
+        return d;
+    }
 };
 
 class FrameworkTest : public ::testing::Test {
@@ -201,6 +231,104 @@ TEST_F(FrameworkTest, ExceptionIsReportedAndQuitsAndASecondRequestAddsNothing) {
             std::exit(ok && LiveWindows().empty() && Quitting() ? ExitStatus() : 99);
         },
         ::testing::ExitedWithCode(1), "");
+}
+
+// Each row: the file name in a fresh folder ("d.png" a folder made first), and whether it saves.
+// A failed save leaves no file behind, not even a temporary one, and says why.
+TEST_F(FrameworkTest, SavesADrawingWholeOrNotAtAll) {
+    const Drawing d = PictureWnd::TestDrawing();
+    const std::vector<std::pair<QString, bool>> rows{{"p.svg", true},       {"P.PNG", true},
+                                                     {"none/p.svg", false}, {"d.png", false},
+                                                     {"d.png/x.png", true}, {"p.pdf", false}};
+    for (const auto& [name, saves] : rows) {
+        QTemporaryDir tmp;
+        QDir(tmp.path()).mkdir("d.png");
+        const QString file = tmp.filePath(name);
+        const std::string message = SaveDrawing(d, file.toStdString());
+        EXPECT_EQ(message.empty(), saves) << name.toStdString() << ": " << message;
+        const QStringList left = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
+        const QStringList inDir = QDir(tmp.filePath("d.png")).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left.size() + inDir.size(), saves ? 1 : 0) << name.toStdString();
+        if (saves) continue;
+        const std::string why = name == "p.pdf" ? ".svg or .png" : file.toStdString();
+        EXPECT_NE(message.find(why), std::string::npos) << message;
+    }
+    QTemporaryDir tmp;
+    ASSERT_EQ(SaveDrawing(d, tmp.filePath("p.svg").toStdString()), "");
+    QFile svg(tmp.filePath("p.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    QStringList texts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts, (QStringList{"15 of 314", "299 tested"}));
+    ASSERT_EQ(SaveDrawing(d, tmp.filePath("p.png").toStdString()), "");
+    const QImage png(tmp.filePath("p.png"));
+    EXPECT_EQ(png.size(), QSize(800, 200));
+    EXPECT_EQ(png.pixelColor(100, 100), QColor(0xD5, 0x5E, 0x00)) << "the box, in paper inks";
+}
+
+// The picture is drawn at half its size: the pointer and the keys still speak in its own
+// coordinates and keys, Tab still moves on, and Ctrl+C copies it through the Edit menu.
+TEST_F(FrameworkTest, PictureViewMapsPointerKeysAndCopy) {
+    MenuBar bar;
+    bar.Append(std::make_unique<MenuItem>(MenuItem::Props{.name = "Edit", .text = "Edit"}))
+        .Append(std::make_unique<MenuItem>(
+            MenuItem::Props{.name = "EditCopy", .text = "Copy", .keyboardShortcut = "Cmd+C"}));
+    auto app = std::make_unique<Application>();
+    app->SetMenuBar(bar);
+    SetApplication(std::move(app));
+    auto& w = GetImplicitWindow<PictureWnd>("PictureWnd");
+    Activate(w);
+    auto& picture = w.Find<PictureView>("picture");
+    QWidget* widget = picture.Widget();
+    ASSERT_LT(widget->width(), 300) << "scaled down";
+    std::vector<std::string> seen;
+    picture.MouseMove = [&](double x, double y) {
+        seen.push_back(std::to_string(std::lround(x)) + "," + std::to_string(std::lround(y)));
+    };
+    picture.KeyDown = [&](std::string_view key) { return seen.emplace_back(key), true; };
+    QTest::mouseMove(widget, widget->rect().center());
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Left);
+    ASSERT_EQ(seen.size(), 2u);
+    const auto comma = seen[0].find(',');
+    EXPECT_NEAR(std::stod(seen[0].substr(0, comma)), 200, 2) << seen[0];
+    EXPECT_NEAR(std::stod(seen[0].substr(comma + 1)), 50, 3) << seen[0];
+    EXPECT_EQ(seen[1], "\x1c");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(copied && copied->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).size(), QSize(800, 200));
+    EXPECT_TRUE(copied->hasFormat("image/svg+xml"));
+    EXPECT_EQ(copied->text(), "A box and two counts");
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_FALSE(picture.HasFocus()) << "Tab is not the picture's to claim";
+}
+
+// A drawing and the text that follows it share a page, the text starting below the drawing.
+TEST_F(FrameworkTest, PrintsADrawingAndTextOnOnePage) {
+    QTemporaryDir dir;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(dir.filePath("p.pdf"));
+    {
+        PrinterGraphics graphics(std::move(printer));
+        PrintDrawing(graphics, PictureWnd::TestDrawing(), 0, 0, 200);
+        const int end = PlainTextPrinter(graphics, "Afterwards", 200)->DrawAll(60);
+        EXPECT_GT(end, 60);
+        EXPECT_EQ(graphics.PageCount(), 1);
+    }
+    QProcess p;
+    p.start("pdftotext", {dir.filePath("p.pdf"), "-"});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    for (const char* part : {"15 of 314", "299 tested", "Afterwards"})
+        EXPECT_TRUE(printed.contains(part)) << part << " in " << printed.toStdString();
 }
 
 }  // namespace
