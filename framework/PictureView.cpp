@@ -161,6 +161,9 @@ QByteArray SvgOf(const Drawing& drawing) {
     svg.setSize(QSize(static_cast<int>(std::ceil(drawing.Width())),
                       static_cast<int>(std::ceil(drawing.Height()))));
     svg.setViewBox(QRectF(0, 0, drawing.Width(), drawing.Height()));
+    // A drawing's pixel is a pixel of the web's, so that a browser shows the file at its size.
+    svg.setResolution(96);
+    svg.setTitle(ToQ(drawing.description));
     svg.setDescription(ToQ(drawing.description));
     QPainter painter(&svg);
     Render(drawing, painter, PaperInks());
