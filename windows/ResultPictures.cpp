@@ -216,6 +216,20 @@ std::string ValueText(std::optional<double> v) {
     return v ? PercentText(*v) + "%" : "undefined";
 }
 
+// The marks of the two curves' values: the shapes of the icon arrays again.
+void Dot(Drawing& d, Point centre) {
+    d.Add(Shape{Shape::Kind::Ellipse,
+                {{centre.x - 4, centre.y - 4}, {centre.x + 4, centre.y + 4}},
+                Ink::Series1,
+                Ink::Paper,
+                1});
+}
+
+void Square(Drawing& d, Point centre) {
+    d.Box({centre.x - 3.5, centre.y - 3.5}, {centre.x + 3.5, centre.y + 3.5}, Ink::Paper,
+          Ink::Series2, 1.6);
+}
+
 struct Values {
     std::optional<double> positive, negative;
 };
@@ -252,13 +266,9 @@ void Marker(Drawing& d, const Axes& a, double p, const Values& v, bool current, 
         if (value) {
             const double y = a.Y(*value);
             if (i == 0) {
-                d.Add(Shape{Shape::Kind::Ellipse,
-                            {{x - 4, y - 4}, {x + 4, y + 4}},
-                            Ink::Series1,
-                            Ink::Paper,
-                            1});
+                Dot(d, {x, y});
             } else {
-                d.Box({x - 3.5, y - 3.5}, {x + 3.5, y + 3.5}, Ink::Paper, Ink::Series2, 1.6);
+                Square(d, {x, y});
             }
         }
         // On paper, so that a curve or grid line running through stays behind the text.
@@ -283,17 +293,19 @@ framework::Drawing FrequencyTree(const calc::Explanation& x) {
     const calc::TestStatistics& f = x.figures;
     Drawing d = Canvas(280);
     const double levels[] = {8, 96, 184};
-    const auto below = [](double centre, double level) { return Point{centre, level}; };
-    const auto above = [](double centre, double level) {
+    const auto topOf = [](double centre, double level) { return Point{centre, level}; };
+    const auto bottomOf = [](double centre, double level) {
         return Point{centre, level + kBoxHeight};
     };
-    TreeBranch(d, above(320, levels[0]), below(160, levels[1]), f.prevalence, false, "prevalence");
-    TreeBranch(d, above(320, levels[0]), below(480, levels[1]), f.prevalence, true, "");
-    TreeBranch(d, above(160, levels[1]), below(80, levels[2]), f.sensitivity, false, "sensitivity");
-    TreeBranch(d, above(160, levels[1]), below(240, levels[2]), f.sensitivity, true, "");
-    TreeBranch(d, above(480, levels[1]), below(400, levels[2]), f.specificity, true,
+    TreeBranch(d, bottomOf(320, levels[0]), topOf(160, levels[1]), f.prevalence, false,
+               "prevalence");
+    TreeBranch(d, bottomOf(320, levels[0]), topOf(480, levels[1]), f.prevalence, true, "");
+    TreeBranch(d, bottomOf(160, levels[1]), topOf(80, levels[2]), f.sensitivity, false,
+               "sensitivity");
+    TreeBranch(d, bottomOf(160, levels[1]), topOf(240, levels[2]), f.sensitivity, true, "");
+    TreeBranch(d, bottomOf(480, levels[1]), topOf(400, levels[2]), f.specificity, true,
                "false-positive rate");
-    TreeBranch(d, above(480, levels[1]), below(560, levels[2]), f.specificity, false,
+    TreeBranch(d, bottomOf(480, levels[1]), topOf(560, levels[2]), f.specificity, false,
                "specificity");
 
     TreeBox(d, 320, levels[0], 150, t.total, t.total == 1 ? "person" : "people", false);
@@ -441,16 +453,11 @@ framework::Drawing PredictiveCurves(const calc::Explanation& x, std::optional<do
 
     const double legendY = a.bottom + 58;
     d.Line({a.left, legendY - 4}, {a.left + 28, legendY - 4}, Ink::Series1, 2.2);
-    d.Add(Shape{Shape::Kind::Ellipse,
-                {{a.left + 10, legendY - 8}, {a.left + 18, legendY}},
-                Ink::Series1,
-                Ink::Paper,
-                1});
+    Dot(d, {a.left + 14, legendY - 4});
     d.Text({a.left + 36, legendY}, "positive predictive value (PPV)", Ink::Text, 11);
     const double second = a.left + 290;
     d.Line({second, legendY - 4}, {second + 28, legendY - 4}, Ink::Series2, 2.2, true);
-    d.Box({second + 10.5, legendY - 7.5}, {second + 17.5, legendY - 0.5}, Ink::Paper, Ink::Series2,
-          1.6);
+    Square(d, {second + 14, legendY - 4});
     d.Text({second + 36, legendY}, "negative predictive value (NPV)", Ink::Text, 11);
 
     const auto valuesInWords = [](const Values& v) {
