@@ -10,13 +10,9 @@
 
 namespace calc {
 
-namespace {
-
-constexpr const char* kUndefined = "undefined";
-
 // Persons are grouped by commas whatever the desktop's language, as the calculator's numbers
 // ignore it too.
-std::string Grouped(std::uint64_t n) {
+std::string GroupedText(std::uint64_t n) {
     const std::string digits = std::to_string(n);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -27,13 +23,17 @@ std::string Grouped(std::uint64_t n) {
 }
 
 // The calculator's own rounding, so that both windows show a value alike.
-std::string Percent(double fraction) {
+std::string PercentText(double fraction) {
     return framework::Format(fraction * 100, "###.#");
 }
 
+namespace {
+
+constexpr const char* kUndefined = "undefined";
+
 std::string PercentOf(std::uint64_t part, std::uint64_t whole) {
     if (whole == 0) return kUndefined;
-    return Percent(static_cast<double>(part) / static_cast<double>(whole));
+    return PercentText(static_cast<double>(part) / static_cast<double>(whole));
 }
 
 std::string Ratio(double value) {
@@ -78,7 +78,7 @@ StatisticRow Row(const char* name, const Estimate& e, std::string (*text)(double
 }
 
 std::string People(std::uint64_t n) {
-    return Grouped(n) + (n == 1 ? " person" : " people");
+    return GroupedText(n) + (n == 1 ? " person" : " people");
 }
 
 std::string Join(const std::vector<std::string>& items) {
@@ -93,29 +93,29 @@ std::string Join(const std::vector<std::string>& items) {
 void Tell(Explanation& x, const std::string& ppv, const std::string& npv) {
     const PersonsTree& t = x.persons;
     std::string& s = x.positiveSentence;
-    s = "Of " + People(t.total) + ", " + Grouped(t.diseased) +
+    s = "Of " + People(t.total) + ", " + GroupedText(t.diseased) +
         (t.diseased == 1 ? " has" : " have") + " the disorder.";
     if (t.diseased > 0) {
-        s += " " + Grouped(t.truePositives) + " of these " + Grouped(t.diseased) +
+        s += " " + GroupedText(t.truePositives) + " of these " + GroupedText(t.diseased) +
              (t.truePositives == 1 ? " tests" : " test") + " positive.";
     }
     if (t.Healthy() > 0) {
-        s += " Of the " + Grouped(t.Healthy()) + " without the disorder, " +
-             Grouped(t.falsePositives) + " also" + (t.falsePositives == 1 ? " tests" : " test") +
-             " positive.";
+        s += " Of the " + GroupedText(t.Healthy()) + " without the disorder, " +
+             GroupedText(t.falsePositives) + " also" +
+             (t.falsePositives == 1 ? " tests" : " test") + " positive.";
     }
     if (t.Positives() > 0) {
-        s += " So " + Grouped(t.truePositives) + " of the " + People(t.Positives()) +
+        s += " So " + GroupedText(t.truePositives) + " of the " + People(t.Positives()) +
              (t.Positives() == 1 ? " who tests" : " who test") + " positive" +
              (t.truePositives == 1 ? " has" : " have") + " the disorder (" + ppv + "%).";
     } else {
         s += " So no one tests positive, and the positive predictive value is undefined.";
     }
     if (t.Negatives() > 0) {
-        x.negativeSentence = "Of the " + People(t.Negatives()) +
-                             (t.Negatives() == 1 ? " who tests" : " who test") + " negative, " +
-                             Grouped(t.trueNegatives) + (t.trueNegatives == 1 ? " does" : " do") +
-                             " not have the disorder (" + npv + "%).";
+        x.negativeSentence =
+            "Of the " + People(t.Negatives()) + (t.Negatives() == 1 ? " who tests" : " who test") +
+            " negative, " + GroupedText(t.trueNegatives) +
+            (t.trueNegatives == 1 ? " does" : " do") + " not have the disorder (" + npv + "%).";
     } else {
         x.negativeSentence =
             "No one tests negative, so the negative predictive value is undefined.";
@@ -250,14 +250,14 @@ Explanation Explain(const ExplanationRequest& rq) {
 
     x.figures = stats;
     x.statistics = {
-        Row("Sensitivity (%)", stats.sensitivity, Percent),
-        Row("Specificity (%)", stats.specificity, Percent),
+        Row("Sensitivity (%)", stats.sensitivity, PercentText),
+        Row("Specificity (%)", stats.specificity, PercentText),
         Row("Positive likelihood ratio", stats.positiveLikelihoodRatio, Ratio),
         Row("Negative likelihood ratio", stats.negativeLikelihoodRatio, Ratio),
-        Row("Prevalence (%)", stats.prevalence, Percent),
-        Row("Positive predictive value (%)", stats.positivePredictiveValue, Percent),
-        Row("Negative predictive value (%)", stats.negativePredictiveValue, Percent),
-        Row("Accuracy (%)", stats.accuracy, Percent),
+        Row("Prevalence (%)", stats.prevalence, PercentText),
+        Row("Positive predictive value (%)", stats.positivePredictiveValue, PercentText),
+        Row("Negative predictive value (%)", stats.negativePredictiveValue, PercentText),
+        Row("Accuracy (%)", stats.accuracy, PercentText),
     };
     StatisticRow& ppvRow = x.statistics[5];
     if (calculatorAgrees && !population) ppvRow.value = outcome.pppText;

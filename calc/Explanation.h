@@ -56,4 +56,9 @@ struct Explanation {
 
 Explanation Explain(const ExplanationRequest& request);
 
+// Numbers as the explanation writes them: persons grouped by commas ("9,671"), and a fraction
+// as a percentage without its sign, rounded as the calculator rounds (".5", "4.8", "100").
+std::string GroupedText(std::uint64_t n);
+std::string PercentText(double fraction);
+
 }  // namespace calc
