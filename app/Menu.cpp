@@ -32,6 +32,11 @@ Menu::Menu() {
                    .autoEnable = true,
                    .text = "Close Window",
                    .keyboardShortcut = "Cmd+W"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "ExportItem",
+                   .autoEnable = true,
+                   .text = "Export Picture...",
+                   .keyboardShortcut = "Shift+Cmd+S"});
     Add<MenuItem>(
         *this, "UntitledMenu2",
         {.name = "Print", .autoEnable = true, .text = "Print...", .keyboardShortcut = "Cmd+P"});

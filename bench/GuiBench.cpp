@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -19,9 +20,11 @@
 #include "app/Windows.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
+#include "framework/PictureView.h"
 #include "framework/Platform.h"
 #include "windows/ControlWnd.h"
 #include "windows/ExplanationWnd.h"
+#include "windows/ResultPictures.h"
 
 namespace {
 
@@ -135,6 +138,63 @@ void BM_ExplanationKeystroke(benchmark::State& state) {
     window.CloseWindow();
 }
 BENCHMARK(BM_ExplanationKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Counts whose positives fill an icon array of 999 icons, one person each; the negatives take
+// 549 or 999 as a 9 is typed at the end of the true negatives and taken back.
+void EnterLargestArrays() {
+    auto& calculator = app::ControlWnd();
+    const char* names[] = {"tpFld", "fpFld", "fnFld", "tnFld"};
+    const char* counts[] = {"500", "499", "500", "49"};
+    for (int f = 0; f < 4; ++f) calculator.Find<framework::EditField>(names[f]).SetText(counts[f]);
+}
+
+// One key typed into the calculator up to all three pictures drawn anew and painted. Run with
+// QT_SCALE_FACTOR=2 for a screen at twice the pixels.
+void BM_PicturesKeystroke(benchmark::State& state) {
+    EnterLargestArrays();
+    auto& calculator = app::ControlWnd();
+    auto& window = app::ExplanationWnd();
+    // Tall enough for every picture to be in view, so that each really paints.
+    window.Widget()->resize(800, 2400);
+    QWidget* field = calculator.Find<framework::EditField>("tnFld").Widget();
+    QWidget* pictures[] = {window.Find<framework::PictureView>("TreePic").Widget(),
+                           window.Find<framework::PictureView>("IconsPic").Widget(),
+                           window.Find<framework::PictureView>("CurvesPic").Widget()};
+    int turn = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        QTest::keyClick(field, turn++ % 2 ? Qt::Key_Backspace : Qt::Key_9);
+        for (QWidget* picture : pictures) picture->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    window.CloseWindow();
+}
+BENCHMARK(BM_PicturesKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The largest icon array written to a file, in each format.
+void BM_Export(benchmark::State& state, const char* extension) {
+    EnterLargestArrays();
+    auto& calculator = app::ControlWnd();
+    auto text = [&](const char* name) {
+        return calculator.Find<framework::EditField>(name).Text();
+    };
+    const std::string tp = text("tpFld"), fp = text("fpFld"), fn = text("fnFld"),
+                      tn = text("tnFld");
+    const framework::Drawing drawing =
+        windows::IconArrays(calc::Explain({.tp = tp, .fp = fp, .fn = fn, .tn = tn}));
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("icons").toStdString() + extension;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::string error = framework::SaveDrawing(drawing, path);
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK_CAPTURE(BM_Export, svg, ".svg")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, png, ".png")->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -59,6 +59,9 @@ bench_json() {
 echo "Calculate click and engine benchmarks..." >&2
 bench_json "$build/bench/gui_bench"
 bench_json "$build/bench/calc_bench"
+echo "Pictures on a screen at twice the pixels, and exports..." >&2
+cp "$build/bench/gui_bench" "$build/bench/pictures_bench"
+QT_SCALE_FACTOR=2 bench_json "$build/bench/pictures_bench" --benchmark_filter='Pictures|Export'
 
 median() {
     sort -g | awk '{ v[NR] = $1 }
@@ -111,6 +114,12 @@ read -r t n < <(bench_median gui_bench BM_OpenExplanation/manual_time ms)
 row "(e) Explanation window opened and painted" "$(printf %.3f "$t")" - 50 ms "10 x $((n / 10))"
 read -r t n < <(bench_median gui_bench BM_ExplanationKeystroke/manual_time ms)
 row "(f) keystroke to explanation repainted" "$(printf %.3f "$t")" - 16 ms "10 x $((n / 10))"
+read -r t n < <(bench_median pictures_bench BM_PicturesKeystroke/manual_time ms)
+row "(h) keystroke to three pictures repainted, 2x" "$(printf %.3f "$t")" - 16 ms "10 x $((n / 10))"
+for format in svg png; do
+    read -r t n < <(bench_median pictures_bench "BM_Export/$format/manual_time" ms)
+    row "(i) largest icon array exported as $format" "$(printf %.3f "$t")" - 200 ms "10 x $((n / 10))"
+done
 for name in Frequencies Percentages; do
     read -r t n < <(bench_median calc_bench "BM_$name" ns)
     row "(d) calc_bench $name" "$(printf %.1f "$t")" - 200 ns "10 x $((n / 10))"

@@ -22,9 +22,14 @@ std::string GroupedText(std::uint64_t n) {
     return out;
 }
 
+std::string LeadingZero(std::string number) {
+    if (!number.empty() && number.front() == '.') number.insert(0, "0");
+    return number;
+}
+
 // The calculator's own rounding, so that both windows show a value alike.
 std::string PercentText(double fraction) {
-    return framework::Format(fraction * 100, "###.#");
+    return LeadingZero(framework::Format(fraction * 100, "###.#"));
 }
 
 namespace {
@@ -37,8 +42,7 @@ std::string PercentOf(std::uint64_t part, std::uint64_t whole) {
 }
 
 std::string Ratio(double value) {
-    std::string text = framework::Format(value, "#.##");
-    if (text.front() == '.') text.insert(0, "0");
+    std::string text = LeadingZero(framework::Format(value, "#.##"));
     const auto point = text.find('.');
     if (point == std::string::npos) return text + ".00";
     return text.size() - point == 2 ? text + "0" : text;
@@ -260,7 +264,7 @@ Explanation Explain(const ExplanationRequest& rq) {
         Row("Accuracy (%)", stats.accuracy, PercentText),
     };
     StatisticRow& ppvRow = x.statistics[5];
-    if (calculatorAgrees && !population) ppvRow.value = outcome.pppText;
+    if (calculatorAgrees && !population) ppvRow.value = LeadingZero(outcome.pppText);
     if (population) {
         x.statistics[4].note = "entered for the population tested";
         for (const int i : {5, 6, 7}) {

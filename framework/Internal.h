@@ -83,6 +83,10 @@ bool LayOut(Window& owner, QWidget* widget, const std::string& parent);
 // Gives a laid-out window's content area the stack that LayOut fills.
 void StartLayout(QWidget& content);
 
+// What the Edit and File items work on: the focused widget, or, while the menus hold the focus,
+// the one in the same window that had it before them.
+QWidget* EditTarget();
+
 // The name the application shows for itself, such as the title of its application menu.
 const std::string& ApplicationName();
 

@@ -153,8 +153,8 @@ QPointer<QWidget>& FocusBeforeMenus() {
     return before;
 }
 
-// What the Edit items work on: the focused widget, or, while the menus hold the focus, the one
-// in the same window that had it before them.
+}  // namespace
+
 QWidget* EditTarget() {
     QWidget* focus = QApplication::focusWidget();
     if (!qobject_cast<QMenuBar*>(focus) && !qobject_cast<QMenu*>(focus)) return focus;
@@ -162,6 +162,8 @@ QWidget* EditTarget() {
     const Window* front = FrontWindow();
     return before && front && before->window() == front->Widget() ? before : nullptr;
 }
+
+namespace {
 
 bool CanEdit(Edit edit) {
     QWidget* focus = EditTarget();

@@ -188,7 +188,7 @@ void PictureView::SetDrawing(Drawing drawing) {
 }
 
 bool PictureView::HasFocus() const {
-    return Widget()->hasFocus();
+    return EditTarget() == Widget();
 }
 
 const Drawing* ShownDrawing(const QWidget* widget) {

@@ -24,6 +24,7 @@ class PictureView : public Control {
     PictureView(Window& owner, std::string name, const Props& props);
     const Drawing& Current() const { return drawing_; }
     void SetDrawing(Drawing drawing);
+    // Also while the menus hold the keyboard, if the picture had it before them.
     bool HasFocus() const;
 
     // The pointer moved to (x, y) over the picture, in the drawing's own coordinates.

@@ -8,14 +8,17 @@
 #include "app/Windows.h"
 #include "calc/KeyFilter.h"
 #include "framework/Group.h"
+#include "framework/PictureView.h"
 #include "framework/Platform.h"
 #include "framework/PopupMenu.h"
+#include "framework/Printing.h"
 #include "framework/Table.h"
 #include "framework/TextPrinting.h"
 #include "framework/TextView.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
+#include "windows/ResultPictures.h"
 
 namespace windows {
 
@@ -24,6 +27,19 @@ using namespace framework;
 namespace {
 
 const char* const kPercentNote = "Digits and a decimal point only";
+
+// The pictures in the order they stand, with the name an export suggests.
+struct PictureName {
+    const char* control;
+    const char* file;
+};
+constexpr PictureName kPictures[] = {
+    {"TreePic", "frequency-tree.svg"},
+    {"IconsPic", "icon-arrays.svg"},
+    {"CurvesPic", "predictive-values.svg"},
+};
+
+constexpr std::string_view kLeft = "\x1c", kRight = "\x1d";
 
 }  // namespace
 
@@ -45,7 +61,6 @@ void ExplanationWnd::Layout() {
 
 void ExplanationWnd::CreateControls() {
     Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
-    // The pictures of the persons will stand here, between the words and the figures.
     Add<Group>("SizeRow", {.visible = false});
     Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
     Add<PopupMenu>("SizePop",
@@ -69,6 +84,16 @@ void ExplanationWnd::CreateControls() {
         return number;
     };
     prevalence.TextChange = [this] { Recalculate(); };
+    // Between the words and the figures: the persons drawn, then the test at every prevalence.
+    Add<PictureView>("TreePic", {.visible = false, .accessibleName = "Frequency tree"});
+    Add<PictureView>("IconsPic", {.visible = false, .accessibleName = "Icon arrays"});
+    auto& curves = Add<PictureView>(
+        "CurvesPic", {.visible = false, .accessibleName = "Predictive values over prevalence"});
+    curves.MouseMove = [this](double x, double) {
+        reading_ = PrevalenceAt(shown_, x);
+        DrawCurves();
+    };
+    curves.KeyDown = [this](std::string_view k) { return CurvesPic_KeyDown(k); };
     Add<Table>("StatisticsTbl", {.headers = {"Statistic", "Value", "95% interval", "Note"},
                                  .accessibleName = "Statistics"});
     Add<TextView>("NotesTxt", {.visible = false, .accessibleName = "Notes"});
@@ -80,6 +105,7 @@ void ExplanationWnd::AddMenuHandlers() {
     AddMenuHandler("DescriptionMenuItem", [this] { return DescriptionMenuItem_Action(); });
     AddMenuHandler("AboutMenuItem", [this] { return AboutMenuItem_Action(); });
     AddMenuHandler("Print", [this] { return Print_Action(); });
+    AddMenuHandler("ExportItem", [this] { return Export_Action(); });
 }
 
 void ExplanationWnd::Open() {
@@ -133,6 +159,26 @@ void ExplanationWnd::Recalculate() {
     notesView.SetText(notes);
     notesView.SetVisible(!notes.empty());
     Find<TextView>("MethodsTxt").SetText(x.methods);
+
+    for (const auto& picture : kPictures) Find<PictureView>(picture.control).SetVisible(explained);
+    shown_ = x;
+    if (!explained) return;
+    Find<PictureView>("TreePic").SetDrawing(FrequencyTree(x));
+    Find<PictureView>("IconsPic").SetDrawing(IconArrays(x));
+    DrawCurves();
+}
+
+void ExplanationWnd::DrawCurves() {
+    Find<PictureView>("CurvesPic").SetDrawing(PredictiveCurves(shown_, reading_));
+}
+
+// The arrow keys move the reading along the prevalence axis, from the current prevalence on.
+bool ExplanationWnd::CurvesPic_KeyDown(std::string_view key) {
+    if (key != kLeft && key != kRight) return false;
+    reading_ = StepReading(shown_, reading_.value_or(shown_.figures.prevalence.value),
+                           key == kLeft ? -1 : 1);
+    DrawCurves();
+    return true;
 }
 
 std::string ExplanationWnd::CopyText() const {
@@ -178,8 +224,45 @@ bool ExplanationWnd::Print_Action() {
     std::unique_ptr<PrinterGraphics> g = CurrentPlatform().OpenPrinterDialog(*this);
     if (!g) return false;
     // The description's measure: 7.5 inches, or the printable width of a narrower page.
-    auto printer = PlainTextPrinter(*g, Explain().PlainText(), std::min(540, g->PageWidth()));
-    printer->DrawAll();
+    const calc::Explanation x = Explain();
+    const int width = std::min(540, g->PageWidth());
+    if (x.input == calc::ExplainedInput::None) {
+        PlainTextPrinter(*g, x.PlainText(), width)->DrawAll();
+        return false;
+    }
+    // The sentences, the pictures they tell of, then the figures.
+    const std::string text = x.PlainText();
+    const std::string head = x.positiveSentence + "\n" + x.negativeSentence + "\n";
+    int y = PlainTextPrinter(*g, head, width)->DrawAll();
+    const std::optional<double> reading = reading_;
+    for (const auto& drawing : {FrequencyTree(x), IconArrays(x), PredictiveCurves(x, reading)}) {
+        const int height = static_cast<int>(drawing.Height() * width / drawing.Width() + 0.5);
+        y += 18;
+        if (y + height > g->PageHeight()) {
+            g->NextPage();
+            y = 0;
+        }
+        PrintDrawing(*g, drawing, 0, y, width);
+        y += height;
+    }
+    PlainTextPrinter(*g, text.substr(head.size()), width)->DrawAll(y + 18);
+    return false;
+}
+
+// The focused picture, or the tree when no picture has the focus.
+bool ExplanationWnd::Export_Action() {
+    const PictureName* chosen = &kPictures[0];
+    for (const auto& picture : kPictures) {
+        if (Find<PictureView>(picture.control).HasFocus()) chosen = &picture;
+    }
+    const auto& view = Find<PictureView>(chosen->control);
+    if (!view.Visible()) {
+        MsgBox("There is no picture to export until the calculator holds a test.");
+        return false;
+    }
+    const std::string path = CurrentPlatform().ChoosePictureFile(*this, chosen->file);
+    if (path.empty()) return false;
+    if (const std::string error = SaveDrawing(view.Current(), path); !error.empty()) MsgBox(error);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,16 @@ class ExplanationWnd : public framework::Window {
 
   private:
     calc::Explanation Explain() const;
+    void DrawCurves();
+
+    // What the pictures show, kept so that moving the reading along the curves redraws them
+    // without reading the calculator again.
+    calc::Explanation shown_;
+    // The prevalence at which the curves are read, once the pointer or the arrow keys moved it.
+    std::optional<double> reading_;
+
+    bool CurvesPic_KeyDown(std::string_view key);
+    bool Export_Action();
 
     bool popPreFld_KeyDown(std::string_view key);
     bool ControlMenuItem_Action();

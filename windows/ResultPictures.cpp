@@ -202,7 +202,8 @@ std::string DecadeText(int decade) {
 std::string PrevalenceText(double p) {
     if (p * 100 >= 0.05) return PercentText(p) + "%";
     const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(p * 100))));
-    return framework::Format(p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#')) +
+    return calc::LeadingZero(framework::Format(
+               p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#'))) +
            "%";
 }
 

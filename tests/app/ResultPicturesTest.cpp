@@ -39,7 +39,7 @@ TEST(ResultPicturesTest, TreeCountsBranchesAndThePositives) {
     } rows[] = {
         // clang-format off
         {kWorked, "10,000 30 9,970 15 15 299 9,671 ", "15 299 ",
-         {".3%", "3%", "50%", "50%", "97%", "99.7%"}, "15 of 314 who test positive have the disorder (4.8%)"},
+         {"0.3%", "3%", "50%", "50%", "97%", "99.7%"}, "15 of 314 who test positive have the disorder (4.8%)"},
         // No one has the disorder: the sensitivity's branches carry no percentage.
         {{.tp = "0", .fp = "5", .fn = "0", .tn = "7"}, "12 0 12 0 0 5 7 ", "0 5 ",
          {"0%", "100%", "41.7%", "58.3%"}, "0 of 5 who test positive have the disorder (0%)"},

@@ -97,7 +97,7 @@ TEST_F(StartupTest, MenuTreeAndTheItemsEnabledByTheWindowInFront) {
         {"ControlWnd", "Predivo: About Predivo; File: Close Window, Quit; Edit; Window: Description, Explanation, About Predivo; "},
         {"DescriptionWnd", "Predivo: About Predivo; File: Close Window, Print..., Quit; Edit; Window: Control, Explanation, About Predivo; "},
         {"AboutWnd", "Predivo: About Predivo; File: Close Window, Quit; Edit; Window: Explanation; "},
-        {"ExplanationWnd", "Predivo: About Predivo; File: Close Window, Print..., Quit; Edit; Window: Control, Description, Explanation, About Predivo; "},
+        {"ExplanationWnd", "Predivo: About Predivo; File: Close Window, Export Picture..., Print..., Quit; Edit; Window: Control, Description, Explanation, About Predivo; "},
     };
     // clang-format on
     for (const auto& [front, menus] : rows) {
@@ -130,7 +130,7 @@ TEST_F(StartupTest, MenuTreeAndTheItemsEnabledByTheWindowInFront) {
     }
     // clang-format off
     EXPECT_EQ(tree, (Strings{
-        "UntitledMenu2 File: CloseWindowItem | Close Window | Cmd+W | auto | on; Print | Print... | Cmd+P | auto; FileQuit | Quit | Cmd+Q | auto | on;",
+        "UntitledMenu2 File: CloseWindowItem | Close Window | Cmd+W | auto | on; ExportItem | Export Picture... | Shift+Cmd+S | auto; Print | Print... | Cmd+P | auto; FileQuit | Quit | Cmd+Q | auto | on;",
         "UntitledMenu0 Edit: EditUndo | Undo | Cmd+Z; UntitledMenu1 | - | ; EditCut | Cut | Cmd+X; EditCopy | Copy | Cmd+C; EditPaste | Paste | Cmd+V; EditClear |  | ;",
         "WindowMenu Window: ControlMenuItem | Control | ; DescriptionMenuItem | Description | ; ExplanationMenuItem | Explanation | Cmd+I | auto | on; AboutMenuItem | About Predivo | ; AboutQor | About Predivo |  | on;",
     }));

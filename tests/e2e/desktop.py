@@ -6,10 +6,12 @@ import os
 import pathlib
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 import Xlib.display
 import Xlib.error
@@ -173,6 +175,25 @@ class Desktop:
     def geometry(self, wid):
         g, at = self.window(wid).get_geometry(), self.window(wid).translate_coords(self.root, 0, 0)
         return -at.x, -at.y, g.width, g.height
+
+    # The window's inside as the screen shows it, saved as a PNG; the pixels as rows of RGB.
+    def screenshot(self, wid, path):
+        _, _, w, h = self.geometry(wid)
+        bgrx = self.window(wid).get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data
+        rows = []
+        for y in range(h):
+            line, row = bgrx[y * w * 4:(y + 1) * w * 4], bytearray(w * 3)
+            row[0::3], row[1::3], row[2::3] = line[2::4], line[1::4], line[0::4]
+            rows.append(bytes(row))
+
+        def chunk(kind, data):
+            return (struct.pack(">I", len(data)) + kind + data
+                    + struct.pack(">I", zlib.crc32(kind + data)))
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+                    + chunk(b"IDAT", zlib.compress(b"".join(b"\0" + r for r in rows)))
+                    + chunk(b"IEND", b""))
+        return rows
 
     # What a window manager sends when the close box is clicked.
     def request_close(self, wid):
