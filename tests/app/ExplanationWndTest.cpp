@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -7,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Windows.h"
+#include "framework/PictureView.h"
 #include "framework/Table.h"
 #include "framework/TextView.h"
 #include "tests/support/AppTest.h"
@@ -81,6 +85,58 @@ TEST_F(ExplanationWndTest, FollowsEveryKeystrokeThenCopiesAndPrintsIt) {
     for (const char* part : {"50 of the 347", "Positive predictive value (%)", "halves up."}) {
         EXPECT_NE(copied.find(part), std::string::npos) << part;
         EXPECT_NE(printed.find(part), std::string::npos) << part << " in " << printed;
+    }
+    // The pictures stand between the sentences and the figures.
+    const auto at = [&](const char* part) { return printed.find(part); };
+    EXPECT_LT(at("So 50 of the 347"), at("each icon:")) << printed;
+    EXPECT_LT(at("each icon:"), at("positive predictive value (PPV)")) << printed;
+    EXPECT_LT(at("positive predictive value (PPV)"), at("Positive predictive value (%)"))
+        << printed;
+}
+
+// The arrow keys read the curves at another prevalence. Export saves the focused picture, or
+// the tree when no picture has the focus, by the name's extension; a file that cannot be
+// written is said and leaves nothing behind.
+TEST_F(ExplanationWndTest, ReadsTheCurvesByKeysAndExportsTheFocusedPicture) {
+    const char* counts[] = {"15", "299", "15", "9671"};
+    for (int f = 0; f < 4; ++f) Type(kFields[f], counts[f]);
+    auto& explanation = app::ExplanationWnd();
+    Activate(explanation);
+    auto& curves = explanation.Find<framework::PictureView>("CurvesPic");
+    curves.Widget()->setFocus();
+    const std::string before = curves.Current().description;
+    QTest::keyClick(curves.Widget(), Qt::Key_Right);
+    EXPECT_NE(curves.Current().description.find("the reading"), std::string::npos);
+    EXPECT_NE(curves.Current().description, before);
+
+    QTemporaryDir dir;
+    // clang-format off
+    const struct { const char *focus, *file, *suggested, *contains; int width; } rows[] = {
+        {"CurvesPic", "curves.SVG", "predictive-values.svg", "PPV", 0},
+        {"popPreFld", "tree.png", "frequency-tree.svg", nullptr, 1280},
+        {"IconsPic", "missing/icons.svg", "icon-arrays.svg", nullptr, 0},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        explanation.FindControl(row.focus)->Widget()->setFocus();
+        const QString path = dir.filePath(row.file);
+        platform.pictureFile = [&] { return path.toStdString(); };
+        platform.messages.clear();
+        QTest::keyClick(curves.Widget()->window(), Qt::Key_S,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        Settle();
+        EXPECT_EQ(platform.suggestedFiles.back(), row.suggested);
+        QFile file(path);
+        if (row.contains) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().contains(row.contains));
+        } else if (row.width) {
+            EXPECT_EQ(QImage(path).width(), row.width);
+        } else {
+            EXPECT_FALSE(file.exists());
+            EXPECT_EQ(platform.messages.size(), 1u);
+        }
     }
 }
 

@@ -40,6 +40,10 @@ class RecordingPlatform : public framework::Platform {
         printerDialogOver = &over;
         return printer ? printer() : nullptr;
     }
+    std::string ChoosePictureFile(const framework::Window&, const std::string& name) override {
+        suggestedFiles.push_back(name);
+        return pictureFile ? pictureFile() : std::string();
+    }
     void ReportUnhandledException(const std::string& what) override { reports.push_back(what); }
 
     int beeps = 0;
@@ -49,6 +53,8 @@ class RecordingPlatform : public framework::Platform {
     int printerDialogs = 0;
     const framework::Window* printerDialogOver = nullptr;
     std::function<std::unique_ptr<framework::PrinterGraphics>()> printer;
+    std::vector<std::string> suggestedFiles;
+    std::function<std::string()> pictureFile;
     std::vector<std::string> reports;
 };
 
