@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 
 seconds=${1:-30}
-targets=(val format calculation calculation_long key_filter statistics)
+targets=(val format calculation calculation_long key_filter statistics pictures)
 build=$root/build-fuzz
 
 if [[ ! -f $build/build.ninja ]]; then

@@ -1,0 +1,94 @@
+// Input: the texts of tp, fp, fn, tn, pre, dt, t and the population's prevalence, then a choice
+// of population size and a reading, separated by '|', each cut to what its field holds. Every
+// picture of whatever the explanation makes of them must stay on its canvas with finite
+// coordinates, every icon array must keep the legend's rule, and the curves' reading must stay
+// on its axis.
+
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "calc/Explanation.h"
+#include "framework/TextNumber.h"
+#include "fuzz/FuzzSupport.h"
+#include "windows/ResultPictures.h"
+
+namespace {
+
+void RequireOnCanvas(const framework::Drawing& d, const char* which) {
+    const double w = d.Width(), h = d.Height();
+    FUZZ_REQUIRE(std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0, "%s: size %g x %g", which,
+                 w, h);
+    const auto inside = [&](framework::Point p) {
+        return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= -0.5 && p.x <= w + 0.5 &&
+               p.y >= -0.5 && p.y <= h + 0.5;
+    };
+    for (const auto& item : d.Items()) {
+        if (const auto* shape = std::get_if<framework::Shape>(&item)) {
+            for (const auto& p : shape->points) {
+                FUZZ_REQUIRE(inside(p), "%s: a shape's point at %g, %g", which, p.x, p.y);
+            }
+        } else {
+            const auto& label = std::get<framework::Label>(item);
+            FUZZ_REQUIRE(inside(label.at), "%s: \"%s\" at %g, %g", which, label.text.c_str(),
+                         label.at.x, label.at.y);
+            FUZZ_REQUIRE(label.text.find("nan") == std::string::npos &&
+                             label.text.find("inf") == std::string::npos,
+                         "%s: \"%s\"", which, label.text.c_str());
+        }
+    }
+}
+
+// The smallest power of ten that keeps both groups at 1,000 icons or fewer.
+void RequireIconRule(std::uint64_t a, std::uint64_t b) {
+    const std::uint64_t per = windows::PersonsPerIcon(a, b);
+    const auto icons = [](std::uint64_t n, std::uint64_t k) { return windows::IconsFor(n, k); };
+    FUZZ_REQUIRE(icons(a, per) + icons(b, per) <= 1000, "%llu + %llu at %llu per icon",
+                 (unsigned long long)a, (unsigned long long)b, (unsigned long long)per);
+    FUZZ_REQUIRE(per == 1 || icons(a, per / 10) + icons(b, per / 10) > 1000,
+                 "%llu + %llu: %llu per icon is not the smallest", (unsigned long long)a,
+                 (unsigned long long)b, (unsigned long long)per);
+    for (const std::uint64_t n : {a, b}) {
+        FUZZ_REQUIRE((n == 0) == (icons(n, per) == 0), "%llu persons, %llu icons",
+                     (unsigned long long)n, (unsigned long long)icons(n, per));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto f = fuzz::SplitFields(fuzz::AsText(data, size), 10);
+    std::string text[8];
+    for (int i = 0; i < 8; ++i) text[i] = std::string(f[i].substr(0, i < 4 ? 5 : 9));
+    const std::size_t sizes = std::size(calc::kPopulationSizes);
+    const std::size_t choice = f[8].empty() ? 0 : static_cast<unsigned char>(f[8][0]) % (sizes + 1);
+    const calc::Explanation x = calc::Explain({
+        .tp = text[0],
+        .fp = text[1],
+        .fn = text[2],
+        .tn = text[3],
+        .pre = text[4],
+        .dt = text[5],
+        .t = text[6],
+        .populationPrevalence = text[7],
+        .populationSize = choice ? calc::kPopulationSizes[choice - 1] : 0,
+    });
+    if (x.input == calc::ExplainedInput::None) return 0;
+
+    RequireOnCanvas(windows::FrequencyTree(x), "tree");
+    RequireOnCanvas(windows::IconArrays(x), "icons");
+    RequireIconRule(x.persons.truePositives, x.persons.falsePositives);
+    RequireIconRule(x.persons.falseNegatives, x.persons.trueNegatives);
+
+    // The reading where a pointer at this position puts it, then moved by the arrow keys.
+    const double xpos = framework::Val(std::string(f[9].substr(0, 12)));
+    double reading = windows::PrevalenceAt(x, std::isfinite(xpos) ? xpos : 0);
+    for (const int steps : {0, -1, 7, -1000, 1000}) {
+        if (steps) reading = windows::StepReading(x, reading, steps);
+        FUZZ_REQUIRE(std::isfinite(reading) && reading >= 0 && reading <= 1, "reading %g", reading);
+        RequireOnCanvas(windows::PredictiveCurves(x, reading), "curves");
+    }
+    RequireOnCanvas(windows::PredictiveCurves(x), "curves");
+    return 0;
+}
