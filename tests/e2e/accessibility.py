@@ -3,15 +3,22 @@
 # in the text, with its selection; the Edit menu opened from the keyboard serves that selection;
 # and the About window has a name. Counts typed into the calculator, Ctrl+I with the focus still
 # in a field (only a real desktop shows whether a field swallows the shortcut) brings up the
-# Explanation window, read the same way. Closing the calculator then ends the program, every
+# Explanation window, read the same way: its pictures painted on the screen, described on the bus,
+# reached with Tab; the arrow keys move the curves' reading, and Shift+Ctrl+S saves the focused
+# picture through the real save dialog. Closing the calculator then ends the program, every
 # window and all.
 
+import os
+import shutil
 import warnings
+from xml.etree import ElementTree
 
-from desktop import Desktop, check, main, wait_for
+from desktop import Desktop, check, expect, main, wait_for
 
 # The successor of the action calls is missing from the bindings that Debian ships.
 warnings.simplefilter("ignore", DeprecationWarning)
+
+PICTURES = ("Frequency tree", "Icon arrays", "Predictive values over prevalence")
 
 
 def test(binary):
@@ -63,6 +70,50 @@ def test(binary):
                 for r in range(d.Atspi.Table.get_n_rows(table))]
         check(["Positive predictive value (%)", "4.8", "2.7–7.8"] in rows,
               f"the statistics read {rows}")
+
+        # The pictures painted on the screen: persons with the disorder in vermillion, those
+        # without in blue (a picture that only exists for the bus would leave no such pixels).
+        shot = os.path.join(d.tmp, "explanation.png")
+        pixels = d.screenshot(d.window_titled("Explanation"), shot)
+        if os.environ.get("PREDIVO_SHOTS"):
+            shutil.copy(shot, os.path.join(os.environ["PREDIVO_SHOTS"], "explanation-e2e.png"))
+        for colour in ((0xD5, 0x5E, 0x00), (0x00, 0x72, 0xB2)):
+            near = sum(all(abs(r[i + k] - colour[k]) < 30 for k in range(3))
+                       for r in pixels for i in range(0, len(r), 3))
+            check(near > 50, f"{near} pixels on the screen near the colour {colour}")
+        images = {n.get_name(): n for n in d.having("IMAGE", window)}
+        described = {name: images[name].get_description() for name in images}
+        check(set(PICTURES) <= images.keys() and all(described.values()),
+              f"the images and their descriptions: {described}")
+        check("15 of 314 who test positive have the disorder (4.8%)" in described[PICTURES[0]]
+              and "15 have the disorder and 299 do not" in described[PICTURES[1]],
+              f"the pictures read {described}")
+        # Tab, bounded, one step at a time so that the focus cannot run past the curves.
+        for _ in range(8):
+            if (now := d.focused()) == PICTURES[2]:
+                break
+            d.xdotool("key", "Tab")
+            wait_for(f"Tab to move the focus on from {now!r}", lambda: d.focused() != now)
+        check(d.has(images[PICTURES[2]], "FOCUSED"), f"Tab never reached the curves: {now!r}")
+        d.xdotool("key", "--delay", "50", "Right", "Right", "Right", "Left")
+        expect("the curves' description after three steps right and one left",
+               lambda: images[PICTURES[2]].get_description().split(". ")[-1],
+               "At a prevalence of 0.5%, the reading: positive predictive value 7.4%, "
+               "negative predictive value 99.8%.")
+
+        # The shortcut exports the focused picture through the save dialog.
+        d.xdotool("key", "shift+ctrl+s")
+        wait_for("the save dialog, in its file name",
+                 lambda: d.window_titled("Save As") and d.focused() == "File name:")
+        saved = os.path.join(d.tmp, "curves.svg")
+        d.xdotool("type", "--delay", "10", saved)
+        d.xdotool("key", "Return")
+        # Written under another name and renamed once whole.
+        wait_for(f"{saved} written", lambda: os.path.exists(saved))
+        svg = ElementTree.parse(saved).getroot()
+        texts = " ".join(svg.itertext())
+        check(svg.tag.endswith("svg") and "PPV" in texts and "NPV" in texts,
+              f"the saved picture is <{svg.tag}> reading {texts[:200]!r}")
 
         d.request_close(d.calc)
         d.check_exit(0, "after closing the calculator")
