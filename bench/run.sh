@@ -100,7 +100,7 @@ failed=0
 mid() { awk -v c="$2" '{ print $c }' "$tmp/$1" | median | awk -v d="$3" '{ printf "%.1f", $1/d }'; }
 low() { awk -v c="$2" '{ print $c }' "$tmp/$1" | sort -g | head -1 | awk '{ printf "%.1f", $1 }'; }
 each="$runs each"
-row "(a) start to first window mapped" "$(mid predivo 1 1)" "$(mid bare 1 1)" x1.2 ms "$each"
+row "(a) start to first window mapped" "$(mid predivo 1 1)" "$(mid bare 1 1)" x1.10 ms "$each"
 row "    fastest run" "$(low predivo 1)" "$(low bare 1)" info ms "$each"
 row "    processor time used by then" "$(mid predivo 2 1)" "$(mid bare 2 1)" info ms "$each"
 row "(b) VmRSS 1 s after first window maps" "$(mid predivo 3 1024)" "$(mid bare 3 1024)" x1.15 MB \

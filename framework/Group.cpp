@@ -22,6 +22,9 @@ void StartLayout(QWidget& content) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Not a stop of its own in the Tab order, where a screen reader would find nothing to name:
+    // it scrolls whatever control takes the focus into view.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* stack = new QWidget;
     stack->setObjectName(kStack);
     (new QVBoxLayout(stack))->addStretch(1);
