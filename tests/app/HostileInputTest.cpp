@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/Menu.h"
+#include "framework/PictureView.h"
 #include "framework/TextNumber.h"
 #include "tests/support/AppTest.h"
 
@@ -117,7 +118,7 @@ TEST_F(HostileInputTest, RandomEventsAgainstTheWholeProgram) {
     // clang-format off
     const std::vector<QString> pastes{"12", "0.3", "50", "3", "9671", "1.2.3", "abc", "", "0", "15", QString(300, '7'), "\n5\n"};
     const std::vector<Qt::Key> keys{Qt::Key_0, Qt::Key_5, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return, Qt::Key_Tab};
-    const std::vector<const char*> commands{"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", "AboutQor", "EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"};
+    const std::vector<const char*> commands{"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", "AboutQor", "ExplanationMenuItem", "EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"};
     // What a person may do next, typing the likeliest.
     const std::vector<std::function<void(framework::EditField&)>> actions{
         [&](auto& f) { QTest::keyClick(f.Widget(), keys[pick(keys.size())]); },
@@ -131,6 +132,8 @@ TEST_F(HostileInputTest, RandomEventsAgainstTheWholeProgram) {
         [&](auto&) { if (auto* d = framework::FindImplicitWindow("DescriptionWnd")) d->CloseWindow(); else QTest::mouseClick(window->Find<framework::Canvas>("Canvas2").Widget(), Qt::LeftButton); },
         [&](auto&) { if (pick(2)) app::AboutWnd().Show(); else QTest::keyClick(app::AboutWnd().Widget(), Qt::Key_Space); },
         [&](auto&) { window->Widget()->activateWindow(); },
+        // The explanation follows, its curves read by pointer and keys, or it goes.
+        [&](auto&) { auto* e = framework::FindImplicitWindow("ExplanationWnd"); if (!e) return; QWidget* c = e->Find<framework::PictureView>("CurvesPic").Widget(); if (pick(4) == 0) e->CloseWindow(); else if (pick(2)) QTest::mouseMove(c, QPoint(int(pick(700)), 100)); else QTest::keyClick(c, pick(2) ? Qt::Key_Left : Qt::Key_Right); },
     };
     // clang-format on
     for (int i = 0; i < events; ++i) {
