@@ -240,7 +240,8 @@ std::string Platform::ChoosePictureFile(const Window& over, const std::string& s
     const QString svg = QStringLiteral("SVG image (*.svg)");
     const QString png = QStringLiteral("PNG image (*.png)");
     QString chosenFilter = svg;
-    QString file = QFileDialog::getSaveFileName(over.Widget(), QString(), ToQ(suggestedName),
+    QString file = QFileDialog::getSaveFileName(over.Widget(), QStringLiteral("Export Picture"),
+                                                ToQ(suggestedName),
                                                 svg + QStringLiteral(";;") + png, &chosenFilter);
     if (file.isEmpty()) return {};
     if (QFileInfo(file).suffix().isEmpty()) {

@@ -104,7 +104,7 @@ def test(binary):
         # The shortcut exports the focused picture through the save dialog.
         d.xdotool("key", "shift+ctrl+s")
         wait_for("the save dialog, in its file name",
-                 lambda: d.window_titled("Save As") and d.focused() == "File name:")
+                 lambda: d.window_titled("Export Picture") and d.focused() == "File name:")
         saved = os.path.join(d.tmp, "curves.svg")
         d.xdotool("type", "--delay", "10", saved)
         d.xdotool("key", "Return")
