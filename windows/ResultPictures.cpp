@@ -60,6 +60,18 @@ void TreeBox(Drawing& d, double centre, double top, double width, std::uint64_t 
     d.Text({centre, top + 36}, name, Ink::Text, 11, false, Align::Centre);
 }
 
+// A share as a percentage, to one decimal as the calculator writes it, except where that would
+// round a share that is neither none nor all to 0% or 100%: then with two significant digits of
+// its distance from there, so that one person in a million still shows.
+std::string ShareText(double p) {
+    const double gap = std::min(p, 1 - p) * 100;
+    if (gap <= 0 || gap >= 0.05) return PercentText(p) + "%";
+    const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(gap))));
+    return calc::LeadingZero(framework::Format(
+               p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#'))) +
+           "%";
+}
+
 // A branch from a box down to one of its two children, its percentage (and the figure's name,
 // where it has one) beside the line on the outer side, clear of the slanting line.
 void TreeBranch(Drawing& d, Point from, Point to, const calc::Estimate& figure, bool complement,
@@ -76,7 +88,7 @@ void TreeBranch(Drawing& d, Point from, Point to, const calc::Estimate& figure, 
         d.Text({x, baseline}, text, Ink::Text, size, bold, left ? Align::Right : Align::Left);
     };
     const double middle = (from.y + to.y) / 2;
-    const std::string percent = PercentText(complement ? 1 - figure.value : figure.value) + "%";
+    const std::string percent = ShareText(complement ? 1 - figure.value : figure.value);
     if (*name) {
         beside(middle - 4, name, 11, false);
         beside(middle + 10, percent, 12, true);
@@ -197,20 +209,10 @@ std::string DecadeText(int decade) {
     return "0." + std::string(static_cast<std::size_t>(-decade - 3), '0') + "1%";
 }
 
-// A prevalence with at least two significant digits, where the calculator's one decimal of a
-// percent would round a small one away to 0.
-std::string PrevalenceText(double p) {
-    if (p * 100 >= 0.05) return PercentText(p) + "%";
-    const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(p * 100))));
-    return calc::LeadingZero(framework::Format(
-               p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#'))) +
-           "%";
-}
-
 std::string PlaceText(double p, const char* what) {
     if (p <= 0) return std::string(what) + " 0: at the left end";
-    if (p > kHighest) return std::string(what) + " " + PrevalenceText(p) + ": at the right end";
-    return std::string(what) + " " + PrevalenceText(p);
+    if (p > kHighest) return std::string(what) + " " + ShareText(p) + ": at the right end";
+    return std::string(what) + " " + ShareText(p);
 }
 
 std::string ValueText(std::optional<double> v) {
@@ -465,7 +467,7 @@ framework::Drawing PredictiveCurves(const calc::Explanation& x, std::optional<do
         return "positive predictive value " + ValueText(v.positive) +
                ", negative predictive value " + ValueText(v.negative) + ".";
     };
-    const auto at = [](double p) { return p > 0 ? PrevalenceText(p) : std::string("0"); };
+    const auto at = [](double p) { return p > 0 ? ShareText(p) : std::string("0"); };
     d.description = "The predictive values of this test against prevalence, from " +
                     DecadeText(static_cast<int>(a.lowLog)) +
                     " to 99% on a logarithmic scale. At the current prevalence of " +

@@ -45,6 +45,9 @@ TEST(ResultPicturesTest, TreeCountsBranchesAndThePositives) {
          {"0%", "100%", "41.7%", "58.3%"}, "0 of 5 who test positive have the disorder (0%)"},
         {{.tp = "0", .fp = "0", .fn = "3", .tn = "9"}, "12 3 9 0 3 0 9 ", "0 0 ",
          {"0%", "0%", "100%", "100%", "25%", "75%"}, "No one tests positive"},
+        // One in a million does not round away to 0% or 100%.
+        {{.pre = "0.0001", .dt = "99.9", .t = "0.1"}, "1,000,000 1 999,999 1 0 1,000 998,999 ", "1 1,000 ",
+         {"0.0001%", "99.9999%", "99.9%", "0.1%", "0.1%", "99.9%"}, "1 of 1,001 who test positive has the disorder (0.1%)"},
         // clang-format on
     };
     for (const auto& r : rows) {
