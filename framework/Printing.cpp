@@ -63,6 +63,8 @@ void PrinterGraphics::NextPage() {
 StyledTextPrinter::StyledTextPrinter(PrinterGraphics& graphics, const QTextDocument& text,
                                      int wrapWidth)
     : graphics_(graphics), doc_(text.clone()) {
+    // A clone leaves the text's wrapping behind: a long word would run off the paper.
+    doc_->setDefaultTextOption(text.defaultTextOption());
     doc_->setDocumentMargin(0);
     doc_->setTextWidth(wrapWidth);
 }

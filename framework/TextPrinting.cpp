@@ -1,6 +1,8 @@
 #include "framework/TextPrinting.h"
 
 #include <QApplication>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -16,12 +18,17 @@ std::unique_ptr<StyledTextPrinter> PlainTextPrinter(PrinterGraphics& graphics,
     font.setPixelSize(10);
     doc.setDefaultFont(font);
     QTextOption option = doc.defaultTextOption();
-    option.setTabs({QTextOption::Tab(170, QTextOption::LeftTab),
-                    QTextOption::Tab(230, QTextOption::LeftTab),
-                    QTextOption::Tab(350, QTextOption::LeftTab)});
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     doc.setDefaultTextOption(option);
     doc.setPlainText(ToQ(text));
+    // On every paragraph: the layout takes tab stops from a paragraph's format alone.
+    QTextBlockFormat columns;
+    columns.setTabPositions({QTextOption::Tab(170, QTextOption::LeftTab),
+                             QTextOption::Tab(230, QTextOption::LeftTab),
+                             QTextOption::Tab(350, QTextOption::LeftTab)});
+    QTextCursor all(&doc);
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(columns);
     return std::make_unique<StyledTextPrinter>(graphics, doc, wrapWidth);
 }
 

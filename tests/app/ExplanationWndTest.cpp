@@ -79,9 +79,18 @@ TEST_F(ExplanationWndTest, FollowsEveryKeystrokeThenCopiesAndPrintsIt) {
     Activate(*explanation);
     ASSERT_TRUE(Choose(*explanation, "File", "Print..."));
     QProcess p;
-    p.start("pdftotext", {file, "-"});
+    p.start("pdftotext", {"-layout", file, "-"});
     ASSERT_TRUE(p.waitForFinished(10000));
-    const std::string printed = p.readAllStandardOutput().simplified().toStdString();
+    const QString laidOut = QString::fromUtf8(p.readAllStandardOutput());
+    const std::string printed = laidOut.simplified().toStdString();
+    // The table's columns line up on paper, whatever the length of a row's name.
+    const auto column = [&](const QString& row, const QString& value) -> qsizetype {
+        for (const QString& line : laidOut.split('\n')) {
+            if (line.contains(row)) return line.indexOf(value, line.indexOf(row) + row.size());
+        }
+        return -1;
+    };
+    EXPECT_EQ(column("Sensitivity (%)", "50"), column("Positive likelihood ratio", "16.67"));
     for (const char* part : {"50 of the 347", "Positive predictive value (%)", "halves up."}) {
         EXPECT_NE(copied.find(part), std::string::npos) << part;
         EXPECT_NE(printed.find(part), std::string::npos) << part << " in " << printed;
