@@ -308,6 +308,16 @@ TEST_F(FrameworkTest, PictureViewMapsPointerKeysAndCopy) {
     EXPECT_EQ(copied->text(), "A box and two counts");
     QTest::keyClick(widget, Qt::Key_Tab);
     EXPECT_FALSE(picture.HasFocus()) << "Tab is not the picture's to claim";
+    // On screen it takes the desktop's colours, a dark palette's included, with the series'
+    // lighter pair; paper and files keep theirs.
+    QPalette dark = widget->palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    widget->setPalette(dark);
+    const QImage shown = widget->grab().toImage();
+    const double s = (widget->width() - 6) / 400.0, left = (widget->width() - 400 * s) / 2;
+    EXPECT_EQ(shown.pixelColor(int(left + 50 * s), int(3 + 50 * s)), QColor(0xE6, 0x9F, 0x00));
+    EXPECT_EQ(shown.pixelColor(int(left + 380 * s), int(3 + 10 * s)), QColor(Qt::black));
 }
 
 // A drawing and the text that follows it share a page, the text from where it was asked to
