@@ -88,10 +88,12 @@ def test(binary):
         check("15 of 314 who test positive have the disorder (4.8%)" in described[PICTURES[0]]
               and "15 have the disorder and 299 do not" in described[PICTURES[1]],
               f"the pictures read {described}")
-        # Tab, bounded, one step at a time so that the focus cannot run past the curves.
+        # Tab, bounded, one step at a time so that the focus cannot run past the curves; each
+        # stop has a name to say.
         for _ in range(8):
             if (now := d.focused()) == PICTURES[2]:
                 break
+            check(now, "a stop of the Tab order has no name")
             d.xdotool("key", "Tab")
             wait_for(f"Tab to move the focus on from {now!r}", lambda: d.focused() != now)
         check(d.has(images[PICTURES[2]], "FOCUSED"), f"Tab never reached the curves: {now!r}")
