@@ -118,6 +118,14 @@ TEST_F(ExplanationWndTest, ReadsTheCurvesByKeysAndExportsTheFocusedPicture) {
     QTest::keyClick(curves.Widget(), Qt::Key_Right);
     EXPECT_NE(curves.Current().description.find("the reading"), std::string::npos);
     EXPECT_NE(curves.Current().description, before);
+    // The pointer near the right end reads the curves at a far higher prevalence, once a tall
+    // window brings them into view.
+    const std::string byKeys = curves.Current().description;
+    explanation.Widget()->resize(760, 1400);
+    Settle();
+    QTest::mouseMove(curves.Widget(), QPoint(curves.Widget()->width() * 9 / 10, 100));
+    EXPECT_NE(curves.Current().description, byKeys);
+    EXPECT_NE(curves.Current().description.find("the reading"), std::string::npos);
 
     QTemporaryDir dir;
     // clang-format off
