@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 
 namespace calc {
 
@@ -48,13 +48,13 @@ CalcOutcome RunCalculation(std::string_view tpText, std::string_view fpText,
                            std::string_view fnText, std::string_view tnText,
                            std::string_view preText, std::string_view dtText,
                            std::string_view tText) {
-    const double tp = framework::Val(tpText);
-    const double fp = framework::Val(fpText);
-    const double fn = framework::Val(fnText);
-    const double tn = framework::Val(tnText);
-    const double pre = framework::Val(preText);
-    const double dt = framework::Val(dtText);
-    const double t = framework::Val(tText);
+    const double tp = Val(tpText);
+    const double fp = Val(fpText);
+    const double fn = Val(fnText);
+    const double tn = Val(tnText);
+    const double pre = Val(preText);
+    const double dt = Val(dtText);
+    const double t = Val(tText);
 
     const bool frequencies = tp > 0 && fp > 0 && fn > 0 && tn > 0;
     const bool percentages = pre > 0 && dt > 0 && t > 0;
@@ -80,7 +80,7 @@ CalcOutcome RunCalculation(std::string_view tpText, std::string_view fpText,
         ppp = PercentagePpv(pre, dt, t);
     }
     ppp = ppp * 100;
-    outcome.pppText = framework::Format(ppp, "###.#");
+    outcome.pppText = Format(ppp, "###.#");
     outcome.calculated = true;
     return outcome;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 
 namespace calc {
 
@@ -26,10 +26,10 @@ bool IsGroupedByThousands(std::string_view text) {
 }  // namespace
 
 bool IsAcceptedKey(std::string_view key, bool pointAllowed) {
-    if (framework::StrComp(key, "0") >= 0 && framework::StrComp(key, "9") <= 0) return true;
+    if (StrComp(key, "0") >= 0 && StrComp(key, "9") <= 0) return true;
     // Keys without text (arrows, Home, modifiers) arrive as an empty key, whose code is 0. They
     // insert nothing, and refusing them would break moving around in the field.
-    const int code = framework::Asc(key);
+    const int code = Asc(key);
     if (code < 32) return true;
     if (code == 127) return true;
     return pointAllowed && code == '.';

@@ -108,22 +108,14 @@ double NegativeValue(double missRate, double specificity, double p) {
     return 1 / (1 + (missRate / specificity) * (p / (1 - p)));
 }
 
-struct Rates {
-    double sensitivity, missRate, specificity, falsePositiveRate;
-};
-
 Estimate PositiveAt(const Rates& r, double p) {
-    if ((r.sensitivity == 0 || p == 0) && (r.falsePositiveRate == 0 || p == 1)) {
-        return Undefinable(Undefined::NonePositive);
-    }
-    return Point(PositiveValue(r.sensitivity, r.falsePositiveRate, p));
+    const auto value = PositivePredictiveAt(r, p);
+    return value ? Point(*value) : Undefinable(Undefined::NonePositive);
 }
 
 Estimate NegativeAt(const Rates& r, double p) {
-    if ((r.missRate == 0 || p == 0) && (r.specificity == 0 || p == 1)) {
-        return Undefinable(Undefined::NoneNegative);
-    }
-    return Point(NegativeValue(r.missRate, r.specificity, p));
+    const auto value = NegativePredictiveAt(r, p);
+    return value ? Point(*value) : Undefinable(Undefined::NoneNegative);
 }
 
 // Standard logit intervals for predictive values at a given prevalence; where a value is 0 or 1
@@ -171,11 +163,30 @@ void PredictiveIntervals(TestStatistics& s, const Rates& r, double diseased, dou
 
 }  // namespace
 
+std::optional<double> PositivePredictiveAt(const Rates& r, double p) {
+    if ((r.sensitivity == 0 || p == 0) && (r.falsePositiveRate == 0 || p == 1)) return std::nullopt;
+    return PositiveValue(r.sensitivity, r.falsePositiveRate, p);
+}
+
+std::optional<double> NegativePredictiveAt(const Rates& r, double p) {
+    if ((r.missRate == 0 || p == 0) && (r.specificity == 0 || p == 1)) return std::nullopt;
+    return NegativeValue(r.missRate, r.specificity, p);
+}
+
 TestStatistics StatisticsFromCounts(const Counts& c, std::optional<double> populationPrevalence) {
     const double diseased = c.truePositives + c.falseNegatives;
     const double healthy = c.falsePositives + c.trueNegatives;
     const double total = diseased + healthy;
     TestStatistics s;
+    Rates& r = s.rates;
+    if (diseased > 0) {
+        r.sensitivity = c.truePositives / diseased;
+        r.missRate = c.falseNegatives / diseased;
+    }
+    if (healthy > 0) {
+        r.specificity = c.trueNegatives / healthy;
+        r.falsePositiveRate = c.falsePositives / healthy;
+    }
     s.sensitivity = Proportion(c.truePositives, diseased, Undefined::NoneDiseased);
     s.specificity = Proportion(c.trueNegatives, healthy, Undefined::NoneHealthy);
     s.positiveLikelihoodRatio = LikelihoodRatio(c.truePositives, diseased, c.falsePositives,
@@ -199,8 +210,6 @@ TestStatistics StatisticsFromCounts(const Counts& c, std::optional<double> popul
         s.positivePredictiveValue = s.negativePredictiveValue = s.accuracy = Undefinable(why);
         return s;
     }
-    const Rates r{c.truePositives / diseased, c.falseNegatives / diseased,
-                  c.trueNegatives / healthy, c.falsePositives / healthy};
     s.positivePredictiveValue = PositiveAt(r, p);
     s.negativePredictiveValue = NegativeAt(r, p);
     s.accuracy = Point(r.sensitivity * p + r.specificity * (1 - p));
@@ -210,8 +219,9 @@ TestStatistics StatisticsFromCounts(const Counts& c, std::optional<double> popul
 
 TestStatistics StatisticsFromRates(double prevalence, double sensitivity,
                                    double falsePositiveRate) {
-    const Rates r{sensitivity, 1 - sensitivity, 1 - falsePositiveRate, falsePositiveRate};
     TestStatistics s;
+    const Rates& r =
+        s.rates = {sensitivity, 1 - sensitivity, 1 - falsePositiveRate, falsePositiveRate};
     s.sensitivity = Point(sensitivity);
     s.specificity = Point(r.specificity);
     s.positiveLikelihoodRatio = falsePositiveRate > 0 ? Point(sensitivity / falsePositiveRate)

@@ -33,6 +33,16 @@ struct Estimate {
     bool Defined() const { return undefined == Undefined::No; }
 };
 
+// A test's four rates, fractions from 0 to 1.
+struct Rates {
+    double sensitivity = 0, missRate = 0, specificity = 0, falsePositiveRate = 0;
+};
+
+// The predictive values at prevalence p of a test with these rates; nothing where no one would
+// test positive (negative). The table, the tree and the curves all take them from here.
+std::optional<double> PositivePredictiveAt(const Rates& r, double p);
+std::optional<double> NegativePredictiveAt(const Rates& r, double p);
+
 struct TestStatistics {
     Estimate sensitivity;
     Estimate specificity;
@@ -42,6 +52,8 @@ struct TestStatistics {
     Estimate positivePredictiveValue;
     Estimate negativePredictiveValue;
     Estimate accuracy;
+    // The rates behind the figures; zero where a group is empty.
+    Rates rates;
 };
 
 struct Counts {

@@ -56,12 +56,4 @@ struct Explanation {
 
 Explanation Explain(const ExplanationRequest& request);
 
-// Numbers as the explanation writes them: persons grouped by commas ("9,671"), and a fraction
-// as a percentage without its sign, rounded as the calculator rounds but with the zero before
-// a point that a sentence or a picture needs ("0.5", "4.8", "100").
-std::string GroupedText(std::uint64_t n);
-std::string PercentText(double fraction);
-// ".5" as "0.5"; any other number as it is.
-std::string LeadingZero(std::string number);
-
 }  // namespace calc

@@ -5,7 +5,7 @@
 
 // Conversions between user text and numbers. They never depend on the C locale: the decimal
 // point is always ".", so a result does not change with the desktop's language settings.
-namespace framework {
+namespace calc {
 
 // Reads the whole text as a plain decimal numeral (optional sign, digits, at most one point,
 // surrounding white space ignored). Anything else, and any numeral too large for a double,
@@ -26,4 +26,4 @@ int Asc(std::string_view text);
 // is code point order.
 int StrComp(std::string_view a, std::string_view b);
 
-}  // namespace framework
+}  // namespace calc

@@ -1,4 +1,4 @@
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-namespace framework {
+namespace calc {
 
 namespace {
 
@@ -243,4 +243,4 @@ int StrComp(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-}  // namespace framework
+}  // namespace calc

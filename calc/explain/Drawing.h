@@ -1,13 +1,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
-#include "framework/Types.h"
-
-namespace framework {
+namespace calc {
 
 // Colours a drawing names by their purpose rather than by value, so that one drawing shows in
 // the desktop's palette on screen, a dark theme included, and dark on white on paper and in
@@ -49,6 +46,8 @@ struct Shape {
     double cornerRadius = 0;  // rectangles
 };
 
+enum class Align { Left, Centre, Right };
+
 // One line of text standing on its baseline at `at`: starting there, centred on it or ending
 // there, by align.
 struct Label {
@@ -61,7 +60,8 @@ struct Label {
 };
 
 // A picture as a list of shapes and labels, drawn once by the program and rendered by the
-// framework to the screen, the printer and image files alike.
+// framework to the screen, the printer and image files alike. Plain C++, so that the pictures
+// are drawn, and tested, without a display.
 class Drawing {
   public:
     using Item = std::variant<Shape, Label>;
@@ -80,11 +80,16 @@ class Drawing {
     }
     void Box(Point topLeft, Point bottomRight, Ink fill, Ink stroke, double strokeWidth = 1,
              double cornerRadius = 0) {
-        Add(Shape{Shape::Kind::Rectangle, {topLeft, bottomRight}, fill, stroke, strokeWidth,
-                  false, cornerRadius});
+        Add(Shape{Shape::Kind::Rectangle,
+                  {topLeft, bottomRight},
+                  fill,
+                  stroke,
+                  strokeWidth,
+                  false,
+                  cornerRadius});
     }
-    void Text(Point at, std::string text, Ink ink = Ink::Text, double size = 12,
-              bool bold = false, Align align = Align::Left) {
+    void Text(Point at, std::string text, Ink ink = Ink::Text, double size = 12, bool bold = false,
+              Align align = Align::Left) {
         Add(Label{at, std::move(text), ink, size, bold, align});
     }
 
@@ -98,8 +103,4 @@ class Drawing {
     std::vector<Item> items_;
 };
 
-// The width of a line of text as every surface draws it, in pixels: the desktop's font at that
-// pixel size. Needs the running application.
-double TextWidth(std::string_view text, double size, bool bold = false);
-
-}  // namespace framework
+}  // namespace calc

@@ -1,0 +1,397 @@
+#include "calc/explain/Wording.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "calc/TextNumber.h"
+
+namespace calc {
+
+// ---- Numbers ----
+
+std::string GroupedText(std::uint64_t n) {
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string LeadingZero(std::string number) {
+    if (!number.empty() && number.front() == '.') number.insert(0, "0");
+    return number;
+}
+
+// The calculator's own rounding, so that both windows show a value alike.
+std::string PercentText(double fraction) {
+    return LeadingZero(Format(fraction * 100, "###.#"));
+}
+
+std::string ShareText(double p) {
+    const double gap = std::min(p, 1 - p) * 100;
+    if (gap <= 0 || gap >= 0.05) return PercentText(p) + "%";
+    const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(gap))));
+    return LeadingZero(
+               Format(p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#'))) +
+           "%";
+}
+
+std::string RatioText(double value) {
+    std::string text = LeadingZero(Format(value, "#.##"));
+    const auto point = text.find('.');
+    if (point == std::string::npos) return text + ".00";
+    return text.size() - point == 2 ? text + "0" : text;
+}
+
+std::string RangeText(const std::string& lower, const std::string& upper) {
+    return lower + "\u2013" + upper;
+}
+
+// ---- The explanation ----
+
+namespace {
+
+// English verbs and nouns by count.
+const char* Has(std::uint64_t n) {
+    return n == 1 ? " has" : " have";
+}
+const char* Tests(std::uint64_t n) {
+    return n == 1 ? " tests" : " test";
+}
+const char* WhoTests(std::uint64_t n) {
+    return n == 1 ? " who tests" : " who test";
+}
+
+std::string Join(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += i + 1 == items.size() ? " and " : ", ";
+        out += items[i];
+    }
+    return out;
+}
+
+const char* const kCountNames[] = {"the true positives", "the false positives",
+                                   "the false negatives", "the true negatives"};
+const char* const kPercentNames[] = {"the prevalence", "the sensitivity",
+                                     "the false-positive rate"};
+
+}  // namespace
+
+std::string People(std::uint64_t n) {
+    return GroupedText(n) + (n == 1 ? " person" : " people");
+}
+
+std::string MissingInput(const bool countMissing[4], const bool percentMissing[3],
+                         const bool percentAbove[3]) {
+    std::vector<std::string> needCounts;
+    for (int i = 0; i < 4; ++i) {
+        if (countMissing[i]) needCounts.emplace_back(kCountNames[i]);
+    }
+    if (needCounts.empty()) needCounts.emplace_back("a count above 0");
+    std::vector<std::string> needPercents;
+    std::string aboveSentences;
+    for (int i = 0; i < 3; ++i) {
+        if (percentMissing[i] || percentAbove[i]) needPercents.emplace_back(kPercentNames[i]);
+        if (percentAbove[i]) {
+            std::string name = kPercentNames[i];
+            name[0] = 'T';
+            aboveSentences += " " + name + " entered is above 100%.";
+        }
+    }
+    return "To explain a test, enter " + Join(needCounts) + ", or " + Join(needPercents) + "." +
+           aboveSentences;
+}
+
+std::string RefusedPopulationNote(PopulationRefusal why) {
+    const char* refusal = "";
+    switch (why) {
+        case PopulationRefusal::NotANumber:
+            refusal = "The prevalence in the population tested is not a number";
+            break;
+        case PopulationRefusal::AboveHundred:
+            refusal = "The prevalence in the population tested is above 100%";
+            break;
+        case PopulationRefusal::NoneDiseased:
+            refusal = "No one in the table has the disorder, so it cannot be carried over";
+            break;
+        case PopulationRefusal::NoneHealthy:
+            refusal = "Everyone in the table has the disorder, so it cannot be carried over";
+            break;
+    }
+    return std::string(refusal) + "; the table's own is used.";
+}
+
+std::string PositiveSentence(const PersonsTree& t, const std::string& ppv) {
+    std::string s = "Of " + People(t.total) + ", " + GroupedText(t.diseased) + Has(t.diseased) +
+                    " the disorder.";
+    if (t.diseased > 0) {
+        s += " " + GroupedText(t.truePositives) + " of these " + GroupedText(t.diseased) +
+             Tests(t.truePositives) + " positive.";
+    }
+    if (t.Healthy() > 0) {
+        s += " Of the " + GroupedText(t.Healthy()) + " without the disorder, " +
+             GroupedText(t.falsePositives) + " also" + Tests(t.falsePositives) + " positive.";
+    }
+    if (t.Positives() > 0) {
+        s += " So " + GroupedText(t.truePositives) + " of the " + People(t.Positives()) +
+             WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
+             ppv + "%).";
+    } else {
+        s += " So no one tests positive, and the positive predictive value is undefined.";
+    }
+    return s;
+}
+
+std::string NegativeSentence(const PersonsTree& t, const std::string& npv) {
+    if (t.Negatives() == 0) {
+        return "No one tests negative, so the negative predictive value is undefined.";
+    }
+    return "Of the " + People(t.Negatives()) + WhoTests(t.Negatives()) + " negative, " +
+           GroupedText(t.trueNegatives) + (t.trueNegatives == 1 ? " does" : " do") +
+           " not have the disorder (" + npv + "%).";
+}
+
+std::string StatisticName(Statistic s) {
+    switch (s) {
+        case Statistic::Sensitivity:
+            return "Sensitivity (%)";
+        case Statistic::Specificity:
+            return "Specificity (%)";
+        case Statistic::PositiveLikelihoodRatio:
+            return "Positive likelihood ratio";
+        case Statistic::NegativeLikelihoodRatio:
+            return "Negative likelihood ratio";
+        case Statistic::Prevalence:
+            return "Prevalence (%)";
+        case Statistic::PositivePredictiveValue:
+            return "Positive predictive value (%)";
+        case Statistic::NegativePredictiveValue:
+            return "Negative predictive value (%)";
+        case Statistic::Accuracy:
+            return "Accuracy (%)";
+    }
+    return "";
+}
+
+std::string UndefinedReason(Undefined why) {
+    switch (why) {
+        case Undefined::NoneDiseased:
+            return "no one has the disorder";
+        case Undefined::NoneHealthy:
+            return "no one is without the disorder";
+        case Undefined::NoFalsePositive:
+            return "no false positives";
+        case Undefined::NoTrueNegative:
+            return "no true negatives";
+        case Undefined::NonePositive:
+            return "no one tests positive";
+        case Undefined::NoneNegative:
+            return "no one tests negative";
+        case Undefined::No:
+            break;
+    }
+    return "";
+}
+
+std::string HalfAddedNote() {
+    return "0.5 added to every cell for the interval";
+}
+
+std::string FromZeroCountNote() {
+    return "a count is 0: interval from its Clopper\u2013Pearson interval";
+}
+
+std::string EnteredPrevalenceNote() {
+    return "entered for the population tested";
+}
+
+std::string AtEnteredPrevalenceNote() {
+    return "at the entered prevalence";
+}
+
+std::string NoIntervalsNote() {
+    return "Percentages carry no sample sizes, so these figures have no confidence intervals.";
+}
+
+std::string RoundedPersonsNote() {
+    return "The persons are rounded, so their predictive values differ from the table's.";
+}
+
+std::string Methods() {
+    return "Methods: sensitivity, specificity, prevalence, accuracy and the predictive values of "
+           "the table are proportions of the sample, with exact Clopper\u2013Pearson 95% "
+           "confidence intervals. The likelihood ratios have intervals by the log method (Altman "
+           "et al., Statistics with Confidence, 2nd ed., 2000), with 0.5 added to every cell when "
+           "a cell the interval needs is 0. Predictive values at an entered prevalence have the "
+           "standard logit intervals of Mercaldo, Lau and Zhou (Statistics in Medicine 26, 2007), "
+           "or, where a value is 0 or 100%, the Clopper\u2013Pearson interval of the proportion "
+           "whose count is 0. Persons are rounded to whole persons, halves up.";
+}
+
+std::string TableHead() {
+    return "Statistic\tValue\t95% confidence interval\tNote";
+}
+
+// ---- The frequency tree ----
+
+std::string TreeTopName(std::uint64_t total) {
+    return total == 1 ? "person" : "people";
+}
+std::string WithDisorderName() {
+    return "with the disorder";
+}
+std::string WithoutDisorderName() {
+    return "without the disorder";
+}
+std::string TestName(std::uint64_t n, bool positive) {
+    return std::string(n == 1 ? "tests " : "test ") + (positive ? "positive" : "negative");
+}
+std::string PrevalenceBranch() {
+    return "prevalence";
+}
+std::string SensitivityBranch() {
+    return "sensitivity";
+}
+std::string FalsePositiveRateBranch() {
+    return "false-positive rate";
+}
+std::string SpecificityBranch() {
+    return "specificity";
+}
+
+std::string PositiveLine(const PersonsTree& t) {
+    if (t.Positives() == 0) return "No one tests positive";
+    return GroupedText(t.truePositives) + " of " + GroupedText(t.Positives()) +
+           WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
+           PercentText(static_cast<double>(t.truePositives) / static_cast<double>(t.Positives())) +
+           "%)";
+}
+
+std::string TreeDescription(const PersonsTree& t) {
+    return PositiveLine(t) + ". A tree of " + People(t.total) + ": " + GroupedText(t.diseased) +
+           " with the disorder, of whom " + GroupedText(t.truePositives) + " test positive and " +
+           GroupedText(t.falseNegatives) + " negative; " + GroupedText(t.Healthy()) +
+           " without it, of whom " + GroupedText(t.falsePositives) + " test positive and " +
+           GroupedText(t.trueNegatives) + " negative.";
+}
+
+// ---- The icon arrays ----
+
+namespace {
+
+const char* Result(bool positive) {
+    return positive ? "positive" : "negative";
+}
+
+}  // namespace
+
+std::string IconArrayTitle(bool positive, std::uint64_t persons) {
+    return std::string("Test ") + Result(positive) + ": " + People(persons);
+}
+
+std::string NoOneTests(bool positive) {
+    return std::string("No one tests ") + Result(positive) + ".";
+}
+
+std::string EachIcon(std::uint64_t perIcon) {
+    return "each icon: " + GroupedText(perIcon) + (perIcon == 1 ? " person" : " persons");
+}
+
+std::string WithDisorderLegend(std::uint64_t n) {
+    return GroupedText(n) + " with the disorder";
+}
+
+std::string WithoutDisorderLegend(std::uint64_t n) {
+    return GroupedText(n) + " without the disorder";
+}
+
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
+                                 std::uint64_t perIcon) {
+    const std::uint64_t all = with + without;
+    if (all == 0) return NoOneTests(positive);
+    return "Of the " + People(all) + WhoTests(all) + " " + Result(positive) + ", " +
+           GroupedText(with) + Has(with) + " the disorder and " + GroupedText(without) +
+           (without == 1 ? " does" : " do") + " not (" + EachIcon(perIcon) + ").";
+}
+
+// ---- The predictive values over prevalence ----
+
+std::string CurvesNeedBothGroups() {
+    return "The curves need persons with and without the disorder.";
+}
+
+std::string AxisPercentText(int percent) {
+    return std::to_string(percent) + "%";
+}
+
+std::string DecadeText(int decade) {
+    if (decade >= -2) return "1" + std::string(static_cast<std::size_t>(decade + 2), '0') + "%";
+    return "0." + std::string(static_cast<std::size_t>(-decade - 3), '0') + "1%";
+}
+
+std::string HighestPrevalenceText() {
+    return "99%";
+}
+
+std::string PrevalenceAxisName() {
+    return "prevalence (logarithmic scale)";
+}
+
+std::string PlaceText(double p, bool current, double highest) {
+    const std::string what = current ? "prevalence" : "reading";
+    if (p <= 0) return what + " 0: at the left end";
+    if (p > highest) return what + " " + ShareText(p) + ": at the right end";
+    return what + " " + ShareText(p);
+}
+
+namespace {
+
+std::string ValueText(std::optional<double> v) {
+    return v ? PercentText(*v) + "%" : kUndefined;
+}
+
+std::string ValuesInWords(const CurvesReading& r) {
+    return "positive predictive value " + ValueText(r.positive) + ", negative predictive value " +
+           ValueText(r.negative) + ".";
+}
+
+std::string At(double p) {
+    return p > 0 ? ShareText(p) : std::string("0");
+}
+
+}  // namespace
+
+std::string PpvLabel(std::optional<double> value) {
+    return "PPV " + ValueText(value);
+}
+
+std::string NpvLabel(std::optional<double> value) {
+    return "NPV " + ValueText(value);
+}
+
+std::string PpvLegend() {
+    return "positive predictive value (PPV)";
+}
+
+std::string NpvLegend() {
+    return "negative predictive value (NPV)";
+}
+
+std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
+                              const std::optional<CurvesReading>& reading) {
+    std::string out = "The predictive values of this test against prevalence, from " +
+                      DecadeText(lowestDecade) +
+                      " to 99% on a logarithmic scale. At the current prevalence of " +
+                      At(now.prevalence) + ": " + ValuesInWords(now);
+    if (reading) {
+        out += " At a prevalence of " + At(reading->prevalence) +
+               ", the reading: " + ValuesInWords(*reading);
+    }
+    return out;
+}
+
+}  // namespace calc

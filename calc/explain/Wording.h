@@ -1,0 +1,122 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "calc/NaturalFrequencies.h"
+#include "calc/Statistics.h"
+
+// Every sentence, label and number word that the explanation and its pictures say, in one
+// place: to read them, to keep them consistent, and to translate them.
+namespace calc {
+
+// ---- Numbers ----
+
+// Persons grouped by commas ("9,671"), whatever the desktop's language, as the calculator's
+// numbers ignore it too.
+std::string GroupedText(std::uint64_t n);
+// A fraction as a percentage without its sign, rounded as the calculator rounds, with the zero
+// before a point that a sentence or a picture needs ("0.5", "4.8", "100").
+std::string PercentText(double fraction);
+// ".5" as "0.5"; any other number as it is.
+std::string LeadingZero(std::string number);
+// A share with its sign, as PercentText writes it, except where that would round a share that is
+// neither none nor all to 0% or 100%: then with two significant digits of its distance from
+// there, so that one person in a million still shows.
+std::string ShareText(double fraction);
+// A ratio with two decimals ("2.41", "0.17").
+std::string RatioText(double value);
+// An interval from its two bounds as written: "85.1–93".
+std::string RangeText(const std::string& lower, const std::string& upper);
+
+// ---- The explanation ----
+
+inline constexpr const char* kUndefined = "undefined";
+
+// "1 person", "9,970 people".
+std::string People(std::uint64_t n);
+
+// What is missing before a test can be explained: for each count and each percentage whether it
+// is missing, and for each percentage whether it is above 100.
+std::string MissingInput(const bool countMissing[4], const bool percentMissing[3],
+                         const bool percentAbove[3]);
+
+enum class PopulationRefusal { NotANumber, AboveHundred, NoneDiseased, NoneHealthy };
+std::string RefusedPopulationNote(PopulationRefusal why);
+
+// The persons told in sentences, with the predictive values as the table writes them.
+std::string PositiveSentence(const PersonsTree& t, const std::string& ppv);
+std::string NegativeSentence(const PersonsTree& t, const std::string& npv);
+
+enum class Statistic {
+    Sensitivity,
+    Specificity,
+    PositiveLikelihoodRatio,
+    NegativeLikelihoodRatio,
+    Prevalence,
+    PositivePredictiveValue,
+    NegativePredictiveValue,
+    Accuracy,
+};
+std::string StatisticName(Statistic s);
+// Why a figure has no value.
+std::string UndefinedReason(Undefined why);
+std::string HalfAddedNote();
+std::string FromZeroCountNote();
+std::string EnteredPrevalenceNote();
+std::string AtEnteredPrevalenceNote();
+std::string NoIntervalsNote();
+std::string RoundedPersonsNote();
+std::string Methods();
+// The head of the copied table, its columns tab-separated.
+std::string TableHead();
+
+// ---- The frequency tree ----
+
+std::string TreeTopName(std::uint64_t total);
+std::string WithDisorderName();
+std::string WithoutDisorderName();
+// "test positive", "tests negative".
+std::string TestName(std::uint64_t n, bool positive);
+std::string PrevalenceBranch();
+std::string SensitivityBranch();
+std::string FalsePositiveRateBranch();
+std::string SpecificityBranch();
+// "15 of 314 who test positive have the disorder (4.8%)".
+std::string PositiveLine(const PersonsTree& t);
+std::string TreeDescription(const PersonsTree& t);
+
+// ---- The icon arrays ----
+
+std::string IconArrayTitle(bool positive, std::uint64_t persons);
+std::string NoOneTests(bool positive);
+std::string EachIcon(std::uint64_t perIcon);
+std::string WithDisorderLegend(std::uint64_t n);
+std::string WithoutDisorderLegend(std::uint64_t n);
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
+                                 std::uint64_t perIcon);
+
+// ---- The predictive values over prevalence ----
+
+std::string CurvesNeedBothGroups();
+// A whole percentage on the value axis: "25%".
+std::string AxisPercentText(int percent);
+// 10^decade as a percentage: "0.01%", "10%".
+std::string DecadeText(int decade);
+std::string HighestPrevalenceText();
+std::string PrevalenceAxisName();
+// Where a marker stands: "prevalence 0.3%", "reading 2%: at the right end".
+std::string PlaceText(double prevalence, bool current, double highest);
+std::string PpvLabel(std::optional<double> value);
+std::string NpvLabel(std::optional<double> value);
+std::string PpvLegend();
+std::string NpvLegend();
+struct CurvesReading {
+    double prevalence;
+    std::optional<double> positive, negative;
+};
+std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
+                              const std::optional<CurvesReading>& reading);
+
+}  // namespace calc
