@@ -13,9 +13,9 @@
 
 #include <xcb/xcb.h>
 
-#include "framework/Internal.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {
@@ -133,6 +133,12 @@ void SetApplication(std::unique_ptr<Application> app) {
 
 Application* CurrentApplication() {
     return TheState().app.get();
+}
+
+Application& RunningApplication() {
+    Application* app = CurrentApplication();
+    if (!app) throw NilObjectException("no application object");
+    return *app;
 }
 
 void Quit(int exitCode) {

@@ -41,6 +41,8 @@ class Application {
 void SetApplication(std::unique_ptr<Application> app);
 // The application object on record, or null before there is one.
 Application* CurrentApplication();
+// The same, for code that cannot go on without it: raises NilObjectException before there is one.
+Application& RunningApplication();
 
 // Asks the application to quit with an exit code: every window is closed (each gets its Close
 // event) and the event loop ends. A request made while quitting adds nothing.

@@ -3,7 +3,7 @@
 #include <QBoxLayout>
 #include <QScrollArea>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {

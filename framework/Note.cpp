@@ -5,8 +5,8 @@
 #include <QToolTip>
 
 #include "framework/Controls.h"
-#include "framework/Internal.h"
 #include "framework/Platform.h"
+#include "framework/QtHelpers.h"
 
 namespace framework {
 

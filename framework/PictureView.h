@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/Controls.h"
-#include "framework/Drawing.h"
+#include "calc/explain/Drawing.h"
+#include "framework/Control.h"
 
 namespace framework {
 
@@ -22,8 +22,8 @@ class PictureView : public Control {
     };
 
     PictureView(Window& owner, std::string name, const Props& props);
-    const Drawing& Current() const { return drawing_; }
-    void SetDrawing(Drawing drawing);
+    const calc::Drawing& Current() const { return drawing_; }
+    void SetDrawing(calc::Drawing drawing);
     // Also while the menus hold the keyboard, if the picture had it before them.
     bool HasFocus() const;
 
@@ -34,16 +34,7 @@ class PictureView : public Control {
     std::function<bool(std::string_view key)> KeyDown;
 
   private:
-    Drawing drawing_;
+    calc::Drawing drawing_;
 };
-
-// Writes a drawing to an image file, by the name's extension (either case): ".svg" as scalable
-// vector graphics, ".png" at twice the drawing's size. Either the whole file is written or none
-// is, and a file of that name is left as it was. Returns an empty string on success, otherwise
-// a sentence saying why not, for a message box.
-std::string SaveDrawing(const Drawing& drawing, const std::string& path);
-
-// Prints a drawing at (x, y) of the current page, in points, scaled to width points.
-void PrintDrawing(PrinterGraphics& graphics, const Drawing& drawing, int x, int y, int width);
 
 }  // namespace framework

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {

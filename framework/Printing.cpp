@@ -10,8 +10,8 @@
 
 #include <cmath>
 
-#include "framework/Internal.h"
 #include "framework/Platform.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {

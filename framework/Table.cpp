@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {

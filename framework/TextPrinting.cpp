@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 
 namespace framework {
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
 namespace framework {

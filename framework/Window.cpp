@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "framework/Application.h"
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 
 namespace framework {
 

@@ -1,4 +1,4 @@
-#include "framework/Drawing.h"
+#include "framework/Render.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -9,9 +9,13 @@
 #include <cmath>
 #include <type_traits>
 
-#include "framework/Internal.h"
+#include "framework/QtHelpers.h"
 
 namespace framework {
+
+using calc::Ink;
+using calc::Point;
+using calc::Shape;
 
 namespace {
 
@@ -92,7 +96,7 @@ double TextWidth(std::string_view text, double size, bool bold) {
     return QFontMetricsF(LabelFont(size, bold)).horizontalAdvance(ToQ(text));
 }
 
-void Render(const Drawing& drawing, QPainter& painter, const Inks& inks) {
+void Render(const calc::Drawing& drawing, QPainter& painter, const Inks& inks) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -139,11 +143,11 @@ void Render(const Drawing& drawing, QPainter& painter, const Inks& inks) {
                     const QFont font = LabelFont(it.size, it.bold);
                     const QString text = ToQ(it.text);
                     double x = it.at.x;
-                    if (it.align != Align::Left) {
+                    if (it.align != calc::Align::Left) {
                         // Measured as TextWidth measures, so that what the drawing made room
                         // for is what it gets.
                         const double w = QFontMetricsF(font).horizontalAdvance(text);
-                        x -= it.align == Align::Centre ? w / 2 : w;
+                        x -= it.align == calc::Align::Centre ? w / 2 : w;
                     }
                     painter.setFont(font);
                     painter.setPen(inks.Of(it.ink));

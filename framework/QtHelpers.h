@@ -4,21 +4,20 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "framework/Drawing.h"
+#include "calc/explain/Drawing.h"
 #include "framework/Types.h"
 
 class QKeyEvent;
 class QMenuBar;
-class QMimeData;
-class QPainter;
-class QPalette;
 
 namespace framework {
 
@@ -36,6 +35,21 @@ inline QColor ToQColor(Color c) {
 }
 
 QFont ToQFont(const Font& font);
+Qt::Alignment ToQAlign(Align a);
+// A label keeps its text whole: where the platform's interface font runs wider than the one the
+// layout was drawn with, the letters first move a little closer, and only then is the text set
+// smaller, by up to a quarter, rather than cut off.
+QFont FittingFont(QFont font, const QString& text, int width);
+// Sets only the colours that differ from the widget's own (see QtHelpers.cpp for why).
+void SetColours(QWidget* w, QPalette::ColorRole fg, Color text, QPalette::ColorRole bg,
+                std::optional<Color> back);
+
+// A field's text has single carriage returns for line breaks; Qt's has line feeds.
+std::string ToFieldText(QString text);
+QString FromFieldText(std::string_view text);
+
+// The widget that a window's controls stand in.
+QWidget* ContentOf(Window& owner);
 
 // A control that is only drawn: it takes neither focus nor clicks, and assistive technology
 // does not see it.
@@ -95,23 +109,7 @@ const std::string& ApplicationName();
 // application's name.
 QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent);
 
-// The colours of a drawing's inks on one surface.
-struct Inks {
-    QColor paper, text, faint, accent, accentFaint;
-    QColor series1, series1Faint, series2, series2Faint;
-    QColor Of(Ink ink) const;
-};
-// On screen, from a widget's palette, a dark desktop theme included.
-Inks ScreenInks(const QPalette& palette);
-// On paper and in files: black on white.
-Inks PaperInks();
-// Draws a drawing in its own coordinates on its paper; every surface draws through here.
-void Render(const Drawing& drawing, QPainter& painter, const Inks& inks);
-
 // The drawing a picture control shows, when the widget is one; otherwise null.
-const Drawing* ShownDrawing(const QWidget* widget);
-// A drawing as the clipboard takes it: a PNG image at twice its size, its SVG and its
-// description as text. The caller owns the result.
-QMimeData* DrawingMimeData(const Drawing& drawing);
+const calc::Drawing* ShownDrawing(const QWidget* widget);
 
 }  // namespace framework
