@@ -3,11 +3,11 @@
 #include <exception>
 
 #include "app/FileTypes.h"
-#include "app/Menu.h"
-#include "app/Windows.h"
 #include "framework/Window.h"
 #include "windows/AboutWnd.h"
 #include "windows/ExplanationWnd.h"
+#include "windows/Menu.h"
+#include "windows/Windows.h"
 
 namespace app {
 
@@ -36,7 +36,7 @@ bool HandleAboutMenu::ExplanationMenuItem_Action() {
 }
 
 HandleAboutMenu& App() {
-    auto* app = dynamic_cast<HandleAboutMenu*>(framework::CurrentApplication());
+    auto* app = dynamic_cast<HandleAboutMenu*>(&framework::RunningApplication());
     if (!app) throw framework::NilObjectException("no application object");
     return *app;
 }

@@ -1,8 +1,8 @@
 #include "windows/AboutWnd.h"
 
-#include "app/Pictures.h"
-#include "app/Windows.h"
 #include "windows/ControlWnd.h"
+#include "windows/Pictures.h"
+#include "windows/Windows.h"
 
 namespace windows {
 

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Menu.h"
-#include "app/Pictures.h"
-#include "app/Windows.h"
 #include "calc/Calculation.h"
 #include "calc/KeyFilter.h"
 #include "framework/Application.h"
@@ -13,6 +10,9 @@
 #include "windows/AboutWnd.h"
 #include "windows/DescriptionWnd.h"
 #include "windows/ExplanationWnd.h"
+#include "windows/Menu.h"
+#include "windows/Pictures.h"
+#include "windows/Windows.h"
 
 namespace windows {
 

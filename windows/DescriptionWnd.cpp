@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Menu.h"
-#include "app/Windows.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "resources/DescriptionText.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
+#include "windows/Windows.h"
 
 namespace windows {
 

@@ -4,9 +4,9 @@
 
 #include <iterator>
 
-#include "app/Menu.h"
-#include "app/Windows.h"
 #include "calc/KeyFilter.h"
+#include "calc/explain/Pictures.h"
+#include "framework/Export.h"
 #include "framework/Group.h"
 #include "framework/PictureView.h"
 #include "framework/Platform.h"
@@ -18,7 +18,8 @@
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
-#include "windows/ResultPictures.h"
+#include "windows/Menu.h"
+#include "windows/Windows.h"
 
 namespace windows {
 
@@ -90,7 +91,7 @@ void ExplanationWnd::CreateControls() {
     auto& curves = Add<PictureView>(
         "CurvesPic", {.visible = false, .accessibleName = "Predictive values over prevalence"});
     curves.MouseMove = [this](double x, double) {
-        reading_ = PrevalenceAt(shown_, x);
+        reading_ = calc::PrevalenceAt(shown_, x);
         DrawCurves();
     };
     curves.KeyDown = [this](std::string_view k) { return CurvesPic_KeyDown(k); };
@@ -163,20 +164,20 @@ void ExplanationWnd::Recalculate() {
     for (const auto& picture : kPictures) Find<PictureView>(picture.control).SetVisible(explained);
     shown_ = x;
     if (!explained) return;
-    Find<PictureView>("TreePic").SetDrawing(FrequencyTree(x));
-    Find<PictureView>("IconsPic").SetDrawing(IconArrays(x));
+    Find<PictureView>("TreePic").SetDrawing(calc::FrequencyTree(x));
+    Find<PictureView>("IconsPic").SetDrawing(calc::IconArrays(x));
     DrawCurves();
 }
 
 void ExplanationWnd::DrawCurves() {
-    Find<PictureView>("CurvesPic").SetDrawing(PredictiveCurves(shown_, reading_));
+    Find<PictureView>("CurvesPic").SetDrawing(calc::PredictiveCurves(shown_, reading_));
 }
 
 // The arrow keys move the reading along the prevalence axis, from the current prevalence on.
 bool ExplanationWnd::CurvesPic_KeyDown(std::string_view key) {
     if (key != kLeft && key != kRight) return false;
-    reading_ = StepReading(shown_, reading_.value_or(shown_.figures.prevalence.value),
-                           key == kLeft ? -1 : 1);
+    reading_ = calc::StepReading(shown_, reading_.value_or(shown_.figures.prevalence.value),
+                                 key == kLeft ? -1 : 1);
     DrawCurves();
     return true;
 }
@@ -235,7 +236,8 @@ bool ExplanationWnd::Print_Action() {
     const std::string head = x.positiveSentence + "\n" + x.negativeSentence + "\n";
     int y = PlainTextPrinter(*g, head, width)->DrawAll();
     const std::optional<double> reading = reading_;
-    for (const auto& drawing : {FrequencyTree(x), IconArrays(x), PredictiveCurves(x, reading)}) {
+    for (const auto& drawing :
+         {calc::FrequencyTree(x), calc::IconArrays(x), calc::PredictiveCurves(x, reading)}) {
         const int height = static_cast<int>(drawing.Height() * width / drawing.Width() + 0.5);
         y += 18;
         if (y + height > g->PageHeight()) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Explanation.h"
+#include "calc/explain/Explanation.h"
 #include "framework/Window.h"
 
 namespace windows {

@@ -1,9 +1,9 @@
 #include "windows/InvisibleWnd.h"
 
-#include "app/Menu.h"
-#include "app/Windows.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
+#include "windows/Windows.h"
 
 namespace windows {
 

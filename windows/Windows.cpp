@@ -1,4 +1,4 @@
-#include "app/Windows.h"
+#include "windows/Windows.h"
 
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"

@@ -1,6 +1,6 @@
-#include "app/Pictures.h"
+#include "windows/Pictures.h"
 
-#include "app/HandleAboutMenu.h"
+#include "framework/Application.h"
 
 namespace app {
 
@@ -8,7 +8,7 @@ namespace {
 
 std::shared_ptr<const framework::Picture> Kept(std::shared_ptr<const framework::Picture>& kept,
                                                int resource) {
-    if (!kept) kept = App().Resources().GetPicture(resource);
+    if (!kept) kept = framework::RunningApplication().Resources().GetPicture(resource);
     return kept;
 }
 

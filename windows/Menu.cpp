@@ -1,9 +1,9 @@
-#include "app/Menu.h"
+#include "windows/Menu.h"
 
 #include <memory>
 #include <string>
 
-#include "app/HandleAboutMenu.h"
+#include "framework/Application.h"
 #include "framework/Types.h"
 
 namespace menubar {
@@ -26,6 +26,9 @@ Menu::Menu() {
     using framework::AppleMenuItem;
     using framework::MenuItem;
     using framework::QuitMenuItem;
+    // A command goes by its item's name to the handler bound under that name: first the front
+    // window's (its AddMenuHandlers), then the application's (app/HandleAboutMenu.cpp), which
+    // closes the front window for CloseWindowItem and opens the Explanation window.
     Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "File"});
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "CloseWindowItem",
@@ -79,7 +82,7 @@ namespace {
 
 template <class Item>
 Item& FindItem(const char* name) {
-    framework::MenuBar* bar = App().GetMenuBar();
+    framework::MenuBar* bar = framework::RunningApplication().GetMenuBar();
     auto* item = bar ? dynamic_cast<Item*>(bar->Find(name)) : nullptr;
     if (!item) throw framework::NilObjectException(std::string("no menu item named ") + name);
     return *item;
