@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/Calculation.h"
-#include "calc/Explanation.h"
+#include "calc/explain/Explanation.h"
 
 namespace {
 

@@ -17,14 +17,15 @@
 #include <functional>
 
 #include "app/HandleAboutMenu.h"
-#include "app/Windows.h"
+#include "calc/explain/Pictures.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
+#include "framework/Export.h"
 #include "framework/PictureView.h"
 #include "framework/Platform.h"
 #include "windows/ControlWnd.h"
 #include "windows/ExplanationWnd.h"
-#include "windows/ResultPictures.h"
+#include "windows/Windows.h"
 
 namespace {
 
@@ -181,8 +182,8 @@ void BM_Export(benchmark::State& state, const char* extension) {
     };
     const std::string tp = text("tpFld"), fp = text("fpFld"), fn = text("fnFld"),
                       tn = text("tnFld");
-    const framework::Drawing drawing =
-        windows::IconArrays(calc::Explain({.tp = tp, .fp = fp, .fn = fn, .tn = tn}));
+    const calc::Drawing drawing =
+        calc::IconArrays(calc::Explain({.tp = tp, .fp = fp, .fn = fn, .tn = tn}));
     QTemporaryDir folder;
     const std::string path = folder.filePath("icons").toStdString() + extension;
     for (auto _ : state) {

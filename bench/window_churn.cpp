@@ -12,11 +12,11 @@
 #include <cstdlib>
 
 #include "app/HandleAboutMenu.h"
-#include "app/Windows.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Window.h"
 #include "windows/ControlWnd.h"
+#include "windows/Windows.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/Calculation.h"
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double v[7];
     for (std::size_t i = 0; i < 7; ++i) {
         if (!kAnyLength) texts[i] = FirstCharacters(texts[i], i < 4 ? 5 : 9);
-        v[i] = framework::Val(texts[i]);
+        v[i] = calc::Val(texts[i]);
     }
     const auto outcome =
         calc::RunCalculation(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6]);
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(outcome.message.empty(), "a result came with \"%s\"", outcome.message.c_str());
     const std::string& shown = outcome.pppText;
     FUZZ_REQUIRE(fuzz::IsCanonicalNumber(shown, 1), "ppp shown as \"%s\"", shown.c_str());
-    const double percent = framework::Val(shown);
+    const double percent = calc::Val(shown);
     FUZZ_REQUIRE(percent >= 0 && percent <= 100, "ppp %s is no percentage", shown.c_str());
     // The slack beyond half a place covers the few ulps between double and long double sums.
     const long double expected = ExpectedPercent(v, frequencies);

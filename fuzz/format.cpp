@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -42,7 +42,7 @@ std::string Reference(double value, std::size_t decimals) {
 }
 
 void Check(double value, std::string_view pattern, std::size_t decimals) {
-    const std::string shown = framework::Format(value, pattern);
+    const std::string shown = calc::Format(value, pattern);
     FUZZ_REQUIRE(!shown.empty(), "Format(%a) is empty", value);
     if (!std::isfinite(value)) {
         const char* name = std::isnan(value) ? "NaN" : value < 0 ? "-Infinity" : "Infinity";
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(value, "###.#", 1);
     // Well below 2^52, where one decimal place is far coarser than a double's spacing.
     if (std::fabs(value) <= 1e12) {
-        const long double back = framework::Val(framework::Format(value, "###.#"));
+        const long double back = calc::Val(calc::Format(value, "###.#"));
         const long double slack = 0.05L + (std::fabs(value) + 1) * 0x1p-52L;
         FUZZ_REQUIRE(std::fabs(back - value) <= slack, "Val(Format(%a)) gave %La", value, back);
     }
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool wellFormed = pattern.find_first_not_of("#.") == std::string_view::npos &&
                             pattern.find('.', point + 1) == std::string_view::npos;
     if (!wellFormed) {
-        FUZZ_REQUIRE(!framework::Format(value, pattern).empty(), "Format(%a) is empty", value);
+        FUZZ_REQUIRE(!calc::Format(value, pattern).empty(), "Format(%a) is empty", value);
         return 0;
     }
     Check(value, pattern, point == std::string_view::npos ? 0 : pattern.size() - point - 1);

@@ -7,7 +7,7 @@
 #include <cwchar>
 
 #include "calc/KeyFilter.h"
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -36,13 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (key.empty()) {
         FUZZ_REQUIRE(accepted, "a key without text was refused");
-        FUZZ_REQUIRE(framework::Asc(key) == 0, "Asc of no text is %d", framework::Asc(key));
+        FUZZ_REQUIRE(calc::Asc(key) == 0, "Asc of no text is %d", calc::Asc(key));
         return 0;
     }
     const auto [code, length] = FirstCharacter(key);
     const long expectedAsc = code < 0 ? static_cast<unsigned char>(key[0]) : code;
-    FUZZ_REQUIRE(framework::Asc(key) == expectedAsc, "Asc gave %d, expected %ld",
-                 framework::Asc(key), expectedAsc);
+    FUZZ_REQUIRE(calc::Asc(key) == expectedAsc, "Asc gave %d, expected %ld", calc::Asc(key),
+                 expectedAsc);
     if (code < 0 || length != key.size()) return 0;
     const bool expected =
         (code >= '0' && code <= '9') || code < 32 || code == 127 || (pointAllowed && code == '.');

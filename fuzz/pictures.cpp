@@ -9,28 +9,28 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/Explanation.h"
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
+#include "calc/explain/Explanation.h"
+#include "calc/explain/Pictures.h"
 #include "fuzz/FuzzSupport.h"
-#include "windows/ResultPictures.h"
 
 namespace {
 
-void RequireOnCanvas(const framework::Drawing& d, const char* which) {
+void RequireOnCanvas(const calc::Drawing& d, const char* which) {
     const double w = d.Width(), h = d.Height();
     FUZZ_REQUIRE(std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0, "%s: size %g x %g", which,
                  w, h);
-    const auto inside = [&](framework::Point p) {
+    const auto inside = [&](calc::Point p) {
         return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= -0.5 && p.x <= w + 0.5 &&
                p.y >= -0.5 && p.y <= h + 0.5;
     };
     for (const auto& item : d.Items()) {
-        if (const auto* shape = std::get_if<framework::Shape>(&item)) {
+        if (const auto* shape = std::get_if<calc::Shape>(&item)) {
             for (const auto& p : shape->points) {
                 FUZZ_REQUIRE(inside(p), "%s: a shape's point at %g, %g", which, p.x, p.y);
             }
         } else {
-            const auto& label = std::get<framework::Label>(item);
+            const auto& label = std::get<calc::Label>(item);
             FUZZ_REQUIRE(inside(label.at), "%s: \"%s\" at %g, %g", which, label.text.c_str(),
                          label.at.x, label.at.y);
             FUZZ_REQUIRE(label.text.find("nan") == std::string::npos &&
@@ -42,8 +42,8 @@ void RequireOnCanvas(const framework::Drawing& d, const char* which) {
 
 // The smallest power of ten that keeps both groups at 1,000 icons or fewer.
 void RequireIconRule(std::uint64_t a, std::uint64_t b) {
-    const std::uint64_t per = windows::PersonsPerIcon(a, b);
-    const auto icons = [](std::uint64_t n, std::uint64_t k) { return windows::IconsFor(n, k); };
+    const std::uint64_t per = calc::PersonsPerIcon(a, b);
+    const auto icons = [](std::uint64_t n, std::uint64_t k) { return calc::IconsFor(n, k); };
     FUZZ_REQUIRE(icons(a, per) + icons(b, per) <= 1000, "%llu + %llu at %llu per icon",
                  (unsigned long long)a, (unsigned long long)b, (unsigned long long)per);
     FUZZ_REQUIRE(per == 1 || icons(a, per / 10) + icons(b, per / 10) > 1000,
@@ -76,19 +76,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     if (x.input == calc::ExplainedInput::None) return 0;
 
-    RequireOnCanvas(windows::FrequencyTree(x), "tree");
-    RequireOnCanvas(windows::IconArrays(x), "icons");
+    RequireOnCanvas(calc::FrequencyTree(x), "tree");
+    RequireOnCanvas(calc::IconArrays(x), "icons");
     RequireIconRule(x.persons.truePositives, x.persons.falsePositives);
     RequireIconRule(x.persons.falseNegatives, x.persons.trueNegatives);
 
     // The reading where a pointer at this position puts it, then moved by the arrow keys.
-    const double xpos = framework::Val(std::string(f[9].substr(0, 12)));
-    double reading = windows::PrevalenceAt(x, std::isfinite(xpos) ? xpos : 0);
+    const double xpos = calc::Val(std::string(f[9].substr(0, 12)));
+    double reading = calc::PrevalenceAt(x, std::isfinite(xpos) ? xpos : 0);
     for (const int steps : {0, -1, 7, -1000, 1000}) {
-        if (steps) reading = windows::StepReading(x, reading, steps);
+        if (steps) reading = calc::StepReading(x, reading, steps);
         FUZZ_REQUIRE(std::isfinite(reading) && reading >= 0 && reading <= 1, "reading %g", reading);
-        RequireOnCanvas(windows::PredictiveCurves(x, reading), "curves");
+        RequireOnCanvas(calc::PredictiveCurves(x, reading), "curves");
     }
-    RequireOnCanvas(windows::PredictiveCurves(x), "curves");
+    RequireOnCanvas(calc::PredictiveCurves(x), "curves");
     return 0;
 }

@@ -11,9 +11,9 @@
 #include <string>
 #include <utility>
 
-#include "calc/Explanation.h"
 #include "calc/Statistics.h"
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
+#include "calc/explain/Explanation.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -55,7 +55,7 @@ void RequireTold(const calc::Explanation& x) {
 }
 
 std::string PercentText(double fraction) {
-    return framework::Format(fraction * 100, "#.######");
+    return calc::Format(fraction * 100, "#.######");
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 #include "fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = fuzz::AsText(data, size);
-    const double value = framework::Val(text);
+    const double value = calc::Val(text);
     FUZZ_REQUIRE(std::isfinite(value), "Val gave %g", value);
     if (!fuzz::IsPlainNumeral(text)) {
         FUZZ_REQUIRE(value == 0, "Val of a non-numeral gave %.17g", value);

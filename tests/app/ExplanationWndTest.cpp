@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Windows.h"
 #include "framework/PictureView.h"
 #include "framework/Table.h"
 #include "framework/TextView.h"
 #include "tests/support/AppTest.h"
+#include "windows/Windows.h"
 
 using namespace testing_support;
 

@@ -17,13 +17,13 @@
 #include <random>
 #include <string>
 
-#include "app/Menu.h"
+#include "calc/TextNumber.h"
 #include "framework/PictureView.h"
-#include "framework/TextNumber.h"
 #include "tests/support/AppTest.h"
+#include "windows/Menu.h"
 
 using namespace testing_support;
-using framework::Val;
+using calc::Val;
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Menu.h"
-#include "app/Pictures.h"
 #include "tests/support/AppTest.h"
+#include "windows/Menu.h"
+#include "windows/Pictures.h"
 
 using namespace testing_support;
 using framework::FindImplicitWindow;

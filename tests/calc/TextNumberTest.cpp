@@ -1,4 +1,4 @@
-#include "framework/TextNumber.h"
+#include "calc/TextNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 // normal test run.
 namespace {
 
-using framework::Asc;
-using framework::Format;
-using framework::StrComp;
-using framework::Val;
+using calc::Asc;
+using calc::Format;
+using calc::StrComp;
+using calc::Val;
 
 TEST(ValTest, ReadsOnlyPlainDecimalNumerals) {
     const std::string huge = "17976931348623157" + std::string(292, '0');

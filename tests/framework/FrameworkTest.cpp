@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Export.h"
 #include "framework/PictureView.h"
 #include "framework/TextPrinting.h"
 #include "framework/Window.h"
@@ -68,11 +69,12 @@ class PictureWnd : public Window {
 
   public:
     // A box in the first series, counts in two labels, one of them centred.
-    static Drawing TestDrawing() {
-        Drawing d(400, 100);
+    static calc::Drawing TestDrawing() {
+        using calc::Ink;
+        calc::Drawing d(400, 100);
         d.Box({10, 10}, {90, 90}, Ink::Series1, Ink::None);
         d.Text({100, 50}, "15 of 314", Ink::Text, 14, true);
-        d.Text({300, 80}, "299 tested", Ink::Series2, 12, false, Align::Centre);
+        d.Text({300, 80}, "299 tested", Ink::Series2, 12, false, calc::Align::Centre);
         d.description = "A box and two counts";
         return d;
     }
@@ -236,7 +238,7 @@ TEST_F(FrameworkTest, ExceptionIsReportedAndQuitsAndASecondRequestAddsNothing) {
 // Each row: the file name in a fresh folder ("d.png" a folder made first), and whether it saves.
 // A failed save leaves no file behind, not even a temporary one, and says why.
 TEST_F(FrameworkTest, SavesADrawingWholeOrNotAtAll) {
-    const Drawing d = PictureWnd::TestDrawing();
+    const calc::Drawing d = PictureWnd::TestDrawing();
     const std::vector<std::pair<QString, bool>> rows{{"p.svg", true},       {"P.PNG", true},
                                                      {"none/p.svg", false}, {"d.png", false},
                                                      {"d.png/x.png", true}, {"p.pdf", false}};

@@ -12,13 +12,13 @@
 #include <string>
 
 #include "app/HandleAboutMenu.h"
-#include "app/Windows.h"
 #include "tests/support/GuiTest.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 #include "windows/DescriptionWnd.h"
 #include "windows/ExplanationWnd.h"
 #include "windows/InvisibleWnd.h"
+#include "windows/Windows.h"
 
 namespace testing_support {
 

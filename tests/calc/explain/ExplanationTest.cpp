@@ -1,4 +1,4 @@
-#include "calc/Explanation.h"
+#include "calc/explain/Explanation.h"
 
 #include <gtest/gtest.h>
 

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "windows/ResultPictures.h"
+#include "calc/explain/Pictures.h"
 
-using framework::Ink;
-using framework::Label;
-using framework::Shape;
-using Kind = framework::Shape::Kind;
+using calc::Ink;
+using calc::Label;
+using calc::Shape;
+using Kind = calc::Shape::Kind;
 
 namespace {
 
 template <class T>
-std::vector<T> All(const framework::Drawing& d) {
+std::vector<T> All(const calc::Drawing& d) {
     std::vector<T> out;
     for (const auto& item : d.Items()) {
         if (const auto* t = std::get_if<T>(&item)) out.push_back(*t);
@@ -30,7 +30,7 @@ const calc::ExplanationRequest kWorked{.pre = "0.3", .dt = "50", .t = "3"};
 
 }  // namespace
 
-TEST(ResultPicturesTest, TreeCountsBranchesAndThePositives) {
+TEST(PicturesTest, TreeCountsBranchesAndThePositives) {
     const struct {
         calc::ExplanationRequest in;
         std::string counts, standingOut;  // boxes top to bottom, left to right
@@ -52,7 +52,7 @@ TEST(ResultPicturesTest, TreeCountsBranchesAndThePositives) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.line);
-        const auto tree = windows::FrequencyTree(calc::Explain(r.in));
+        const auto tree = calc::FrequencyTree(calc::Explain(r.in));
         std::set<std::tuple<double, double, std::string>> counts;
         std::multiset<std::string> percents;
         std::string standingOut, countTexts;
@@ -75,7 +75,7 @@ TEST(ResultPicturesTest, TreeCountsBranchesAndThePositives) {
     }
 }
 
-TEST(ResultPicturesTest, IconScaleKeepsEveryGroupVisible) {
+TEST(PicturesTest, IconScaleKeepsEveryGroupVisible) {
     // clang-format off
     const struct { std::uint64_t group1, group2, perIcon, icons1, icons2; } rows[] = {
         {15, 299, 1, 15, 299}, {15, 9671, 10, 2, 967}, {0, 1000, 1, 0, 1000},
@@ -85,11 +85,11 @@ TEST(ResultPicturesTest, IconScaleKeepsEveryGroupVisible) {
     // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.group1) + " and " + std::to_string(r.group2));
-        EXPECT_EQ(windows::PersonsPerIcon(r.group1, r.group2), r.perIcon);
-        EXPECT_EQ(windows::IconsFor(r.group1, r.perIcon), r.icons1);
-        EXPECT_EQ(windows::IconsFor(r.group2, r.perIcon), r.icons2);
+        EXPECT_EQ(calc::PersonsPerIcon(r.group1, r.group2), r.perIcon);
+        EXPECT_EQ(calc::IconsFor(r.group1, r.perIcon), r.icons1);
+        EXPECT_EQ(calc::IconsFor(r.group2, r.perIcon), r.icons2);
     }
-    const auto arrays = windows::IconArrays(calc::Explain(kWorked));
+    const auto arrays = calc::IconArrays(calc::Explain(kWorked));
     std::vector<int> icons(4);  // positive with, positive without, negative with, without
     for (const Shape& s : All<Shape>(arrays)) {
         const bool with = s.kind == Kind::Ellipse && s.fill == Ink::Series1;
@@ -103,7 +103,7 @@ TEST(ResultPicturesTest, IconScaleKeepsEveryGroupVisible) {
     EXPECT_EQ(scales, "each icon: 1 personeach icon: 10 persons");
 }
 
-TEST(ResultPicturesTest, CurvesPassThroughTheMarkedValues) {
+TEST(PicturesTest, CurvesPassThroughTheMarkedValues) {
     const calc::ExplanationRequest rows[] = {
         kWorked,
         {.tp = "231", .fp = "32", .fn = "27", .tn = "54"},
@@ -113,7 +113,7 @@ TEST(ResultPicturesTest, CurvesPassThroughTheMarkedValues) {
         const auto x = calc::Explain(in);
         SCOPED_TRACE(x.positiveSentence);
         Shape frame, marker, ppv, npv;
-        for (const Shape& s : All<Shape>(windows::PredictiveCurves(x))) {
+        for (const Shape& s : All<Shape>(calc::PredictiveCurves(x))) {
             if (s.kind == Kind::Rectangle && s.fill == Ink::None) frame = s;
             if (s.kind == Kind::Polyline && s.stroke == Ink::Accent) marker = s;
             if (s.points.size() > 2) (s.stroke == Ink::Series1 ? ppv : npv) = s;
@@ -131,8 +131,8 @@ TEST(ResultPicturesTest, CurvesPassThroughTheMarkedValues) {
         EXPECT_NEAR(ppv.points[n].y, y(x.figures.positivePredictiveValue), 1);
         EXPECT_NEAR(npv.points[n].y, y(x.figures.negativePredictiveValue), 1);
         const double p = x.figures.prevalence.value;
-        EXPECT_NEAR(windows::PrevalenceAt(x, at), p, p * 1e-9);
-        EXPECT_NEAR(windows::StepReading(x, p, -3), p * std::pow(10, -0.3), p * 1e-9);
-        EXPECT_EQ(windows::StepReading(x, p, 100), windows::PrevalenceAt(x, 1e6));
+        EXPECT_NEAR(calc::PrevalenceAt(x, at), p, p * 1e-9);
+        EXPECT_NEAR(calc::StepReading(x, p, -3), p * std::pow(10, -0.3), p * 1e-9);
+        EXPECT_EQ(calc::StepReading(x, p, 100), calc::PrevalenceAt(x, 1e6));
     }
 }
