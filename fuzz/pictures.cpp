@@ -1,10 +1,12 @@
 // Input: the texts of tp, fp, fn, tn, pre, dt, t and the population's prevalence, then a choice
 // of population size and a reading, separated by '|', each cut to what its field holds. Every
 // picture of whatever the explanation makes of them must stay on its canvas with finite
-// coordinates, every icon array must keep the legend's rule, and the curves' reading must stay
-// on its axis.
+// coordinates, the icon arrays must keep their one scale and draw each part as a part, and the
+// curves' reading must stay on its axis.
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -40,18 +42,45 @@ void RequireOnCanvas(const calc::Drawing& d, const char* which) {
     }
 }
 
-// The smallest power of ten that keeps both groups at 1,000 icons or fewer.
-void RequireIconRule(std::uint64_t a, std::uint64_t b) {
-    const std::uint64_t per = calc::PersonsPerIcon(a, b);
-    const auto icons = [](std::uint64_t n, std::uint64_t k) { return calc::IconsFor(n, k); };
-    FUZZ_REQUIRE(icons(a, per) + icons(b, per) <= 1000, "%llu + %llu at %llu per icon",
-                 (unsigned long long)a, (unsigned long long)b, (unsigned long long)per);
-    FUZZ_REQUIRE(per == 1 || icons(a, per / 10) + icons(b, per / 10) > 1000,
-                 "%llu + %llu: %llu per icon is not the smallest", (unsigned long long)a,
-                 (unsigned long long)b, (unsigned long long)per);
-    for (const std::uint64_t n : {a, b}) {
-        FUZZ_REQUIRE((n == 0) == (icons(n, per) == 0), "%llu persons, %llu icons",
-                     (unsigned long long)n, (unsigned long long)icons(n, per));
+// One scale for both arrays: the smallest power of ten that keeps the larger at 1,000 icons or
+// fewer, a part of an icon counted as one, and no group without an icon. The drawing holds just
+// those icons beside its legend's two, and no part smaller than a tenth or whole.
+void RequireIconRule(const calc::PersonsTree& t, const calc::Drawing& d) {
+    const std::uint64_t per = calc::PersonsPerIcon(t);
+    const auto icons = [&](bool positive, std::uint64_t k) {
+        return positive ? calc::IconsFor(t.truePositives, k) + calc::IconsFor(t.falsePositives, k)
+                        : calc::IconsFor(t.falseNegatives, k) + calc::IconsFor(t.trueNegatives, k);
+    };
+    const auto larger = [&](std::uint64_t k) { return std::max(icons(true, k), icons(false, k)); };
+    FUZZ_REQUIRE(larger(per) <= 1000, "%llu icons at %llu per icon",
+                 (unsigned long long)larger(per), (unsigned long long)per);
+    FUZZ_REQUIRE(per == 1 || larger(per / 10) > 1000, "%llu per icon is not the smallest",
+                 (unsigned long long)per);
+    for (const std::uint64_t n :
+         {t.truePositives, t.falsePositives, t.falseNegatives, t.trueNegatives}) {
+        FUZZ_REQUIRE((n == 0) == (calc::IconsFor(n, per) == 0), "%llu persons, %llu icons",
+                     (unsigned long long)n, (unsigned long long)calc::IconsFor(n, per));
+    }
+    std::uint64_t drawn[2] = {};
+    for (const auto& item : d.Items()) {
+        const auto* s = std::get_if<calc::Shape>(&item);
+        if (!s || (s->fill != calc::Ink::Series1 && s->stroke != calc::Ink::Series2)) continue;
+        ++drawn[s->points[0].x < 320 ? 0 : 1];
+        const auto& p = s->points;
+        if (s->kind == calc::Shape::Kind::Polygon) {
+            const double turn = std::atan2(p.back().x - p[0].x, p[0].y - p.back().y);
+            const double part =
+                (turn < 0 ? turn + 2 * std::numbers::pi : turn) / 2 / std::numbers::pi;
+            FUZZ_REQUIRE(part > 0.099 && part < 1, "a part circle of %g", part);
+        } else if (s->kind == calc::Shape::Kind::Rectangle) {
+            const double part = (p[1].y - p[0].y) / (p[1].x - p[0].x);
+            FUZZ_REQUIRE(part > 0.099 && part < 1 + 1e-9, "a part square of %g", part);
+        }
+    }
+    for (const bool positive : {true, false}) {
+        const std::uint64_t want = icons(positive, per) + (icons(positive, per) ? 2 : 0);
+        FUZZ_REQUIRE(drawn[positive ? 0 : 1] == want, "%llu icons drawn for %llu",
+                     (unsigned long long)drawn[positive ? 0 : 1], (unsigned long long)want);
     }
 }
 
@@ -77,9 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (x.input == calc::ExplainedInput::None) return 0;
 
     RequireOnCanvas(calc::FrequencyTree(x), "tree");
-    RequireOnCanvas(calc::IconArrays(x), "icons");
-    RequireIconRule(x.persons.truePositives, x.persons.falsePositives);
-    RequireIconRule(x.persons.falseNegatives, x.persons.trueNegatives);
+    const calc::Drawing icons = calc::IconArrays(x);
+    RequireOnCanvas(icons, "icons");
+    RequireIconRule(x.persons, icons);
 
     // The reading where a pointer at this position puts it, then moved by the arrow keys.
     const double xpos = calc::Val(std::string(f[9].substr(0, 12)));

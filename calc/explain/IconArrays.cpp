@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
+#include <vector>
 
 #include "calc/explain/PictureCanvas.h"
 #include "calc/explain/Wording.h"
@@ -15,17 +17,34 @@ namespace {
 
 constexpr int kColumns = 30;
 constexpr double kPitch = 10;
-constexpr double kIconsTop = 88;
+constexpr double kIconsTop = 86;
+
+// The least part of an icon drawn: a tenth still shows at the icons' 8 pixels, where 5 persons
+// at 1,000 an icon would vanish, and is nowhere near a whole icon.
+constexpr double kLeastPart = 0.1;
 
 // Those with the disorder are filled circles, those without hollow squares: apart by shape and
-// fill as well as by colour.
-void Icon(Drawing& d, Point topLeft, bool withDisorder, double size) {
+// fill as well as by colour. A part of an icon is that share of it, a slice of the circle cut
+// clockwise from the top, the square cut off above, so that no group looks larger than it is;
+// its area is the share, as a whole icon's area is one.
+void Icon(Drawing& d, Point topLeft, bool withDisorder, double size, double part = 1) {
     const Point bottomRight{topLeft.x + size, topLeft.y + size};
-    if (withDisorder) {
+    if (withDisorder && part >= 1) {
         d.Add(Shape{Shape::Kind::Ellipse, {topLeft, bottomRight}, Ink::Series1, Ink::Series1, 1});
+    } else if (withDisorder) {
+        const double r = size / 2;
+        const Point centre{topLeft.x + r, topLeft.y + r};
+        std::vector<Point> slice{centre};
+        const int steps = std::max(2, static_cast<int>(std::ceil(part * 64)));
+        for (int i = 0; i <= steps; ++i) {
+            const double angle = 2 * std::numbers::pi * part * i / steps;
+            slice.push_back({centre.x + r * std::sin(angle), centre.y - r * std::cos(angle)});
+        }
+        d.Add(Shape{Shape::Kind::Polygon, std::move(slice), Ink::Series1, Ink::Series1, 1});
     } else {
-        d.Box({topLeft.x + 0.7, topLeft.y + 0.7}, {bottomRight.x - 0.7, bottomRight.y - 0.7},
-              Ink::None, Ink::Series2, 1.4);
+        const double inner = size - 1.4;
+        d.Box({topLeft.x + 0.7, topLeft.y + 0.7 + inner * (1 - part)},
+              {bottomRight.x - 0.7, bottomRight.y - 0.7}, Ink::None, Ink::Series2, 1.4);
     }
 }
 
@@ -38,57 +57,64 @@ Point IconAt(double left, std::uint64_t i) {
             kIconsTop + row * kPitch + std::floor(row / 10) * kBlockGap};
 }
 
-void IconArray(Drawing& d, double left, bool positive, std::uint64_t with, std::uint64_t without) {
+void IconArray(Drawing& d, double left, bool positive, std::uint64_t with, std::uint64_t without,
+               std::uint64_t perIcon) {
     const std::uint64_t all = with + without;
-    d.Text({left, 22}, IconArrayTitle(positive, all), Ink::Text, 13, true);
+    d.Text({left, 38}, IconArrayTitle(positive, all), Ink::Text, 13, true);
     if (all == 0) {
-        d.Text({left, 44}, NoOneTests(positive), Ink::Text, 12);
+        d.Text({left, 60}, NoOneTests(positive), Ink::Text, 12);
         return;
     }
-    const std::uint64_t perIcon = PersonsPerIcon(with, without);
-    d.Text({left, 40}, EachIcon(perIcon), Ink::Text, 11);
-    Icon(d, {left, 50}, true, 9);
-    d.Text({left + 15, 58}, WithDisorderLegend(with), Ink::Text, 11);
-    Icon(d, {left, 66}, false, 9);
-    d.Text({left + 15, 74}, WithoutDisorderLegend(without), Ink::Text, 11);
-    const std::uint64_t withIcons = IconsFor(with, perIcon);
-    const std::uint64_t icons = withIcons + IconsFor(without, perIcon);
-    for (std::uint64_t i = 0; i < icons; ++i) {
-        Icon(d, IconAt(left, i), i < withIcons, kPitch - 2);
+    Icon(d, {left, 48}, true, 9);
+    d.Text({left + 15, 56}, WithDisorderLegend(with), Ink::Text, 11);
+    Icon(d, {left, 64}, false, 9);
+    d.Text({left + 15, 72}, WithoutDisorderLegend(without), Ink::Text, 11);
+    std::uint64_t place = 0;
+    for (const bool withDisorder : {true, false}) {
+        const std::uint64_t persons = withDisorder ? with : without;
+        for (std::uint64_t i = 0; i < persons / perIcon; ++i) {
+            Icon(d, IconAt(left, place++), withDisorder, kPitch - 2);
+        }
+        if (const std::uint64_t rest = persons % perIcon) {
+            const double part = static_cast<double>(rest) / static_cast<double>(perIcon);
+            Icon(d, IconAt(left, place++), withDisorder, kPitch - 2, std::max(kLeastPart, part));
+        }
     }
+}
+
+std::uint64_t Places(std::uint64_t with, std::uint64_t without, std::uint64_t perIcon) {
+    return IconsFor(with, perIcon) + IconsFor(without, perIcon);
 }
 }  // namespace
 
-std::uint64_t PersonsPerIcon(std::uint64_t group1, std::uint64_t group2) {
+std::uint64_t PersonsPerIcon(const PersonsTree& t) {
     std::uint64_t perIcon = 1;
-    while (IconsFor(group1, perIcon) + IconsFor(group2, perIcon) > 1000) perIcon *= 10;
+    while (std::max(Places(t.truePositives, t.falsePositives, perIcon),
+                    Places(t.falseNegatives, t.trueNegatives, perIcon)) > 1000) {
+        perIcon *= 10;
+    }
     return perIcon;
 }
 
 std::uint64_t IconsFor(std::uint64_t persons, std::uint64_t perIcon) {
-    if (persons == 0) return 0;
-    const std::uint64_t whole = persons / perIcon, rest = persons % perIcon;
-    return std::max<std::uint64_t>(1, whole + (rest >= perIcon - rest ? 1 : 0));
+    return persons / perIcon + (persons % perIcon != 0 ? 1 : 0);
 }
 
 Drawing IconArrays(const Explanation& x) {
     const PersonsTree& t = x.persons;
-    const auto bottom = [](std::uint64_t with, std::uint64_t without) {
-        if (with + without == 0) return kIconsTop;
-        const std::uint64_t perIcon = PersonsPerIcon(with, without);
-        return IconAt(0, IconsFor(with, perIcon) + IconsFor(without, perIcon) - 1).y + kPitch;
-    };
-    const double height = std::max(bottom(t.truePositives, t.falsePositives),
-                                   bottom(t.falseNegatives, t.trueNegatives)) +
-                          10;
-    Drawing d = Canvas(height);
-    IconArray(d, 10, true, t.truePositives, t.falsePositives);
-    IconArray(d, 324, false, t.falseNegatives, t.trueNegatives);
-    d.description = IconGroupDescription(true, t.truePositives, t.falsePositives,
-                                         PersonsPerIcon(t.truePositives, t.falsePositives)) +
-                    " " +
-                    IconGroupDescription(false, t.falseNegatives, t.trueNegatives,
-                                         PersonsPerIcon(t.falseNegatives, t.trueNegatives));
+    const std::uint64_t perIcon = PersonsPerIcon(t);
+    const std::uint64_t places = std::max(Places(t.truePositives, t.falsePositives, perIcon),
+                                          Places(t.falseNegatives, t.trueNegatives, perIcon));
+    Drawing d = Canvas((places == 0 ? kIconsTop : IconAt(0, places - 1).y + kPitch) + 10);
+    const bool both = t.Positives() != 0 && t.Negatives() != 0;
+    const bool parts = t.truePositives % perIcon || t.falsePositives % perIcon ||
+                       t.falseNegatives % perIcon || t.trueNegatives % perIcon;
+    if (places != 0) d.Text({10, 16}, EachIcon(perIcon, both, parts), Ink::Text, 11);
+    IconArray(d, 10, true, t.truePositives, t.falsePositives, perIcon);
+    IconArray(d, 324, false, t.falseNegatives, t.trueNegatives, perIcon);
+    d.description = (places == 0 ? "" : IconScaleDescription(perIcon, both, parts) + " ") +
+                    IconGroupDescription(true, t.truePositives, t.falsePositives) + " " +
+                    IconGroupDescription(false, t.falseNegatives, t.trueNegatives);
     return d;
 }
 }  // namespace calc

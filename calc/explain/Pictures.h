@@ -13,13 +13,15 @@ namespace calc {
 // Persons with the disorder, then those without, as a tree of whole persons.
 Drawing FrequencyTree(const Explanation& x);
 
-// How many persons one icon stands for: the smallest of 1, 10, 100, ... with which the groups
-// together take at most 1,000 icons.
-std::uint64_t PersonsPerIcon(std::uint64_t group1, std::uint64_t group2);
-// A group's icons at that scale: rounded half away from zero, at least one for any person.
+// How many persons one icon stands for, in both arrays alike so that they compare: the smallest
+// of 1, 10, 100, ... with which the larger array takes at most 1,000 icons as drawn, a part of an
+// icon counted as one.
+std::uint64_t PersonsPerIcon(const PersonsTree& t);
+// A group's icons at that scale, as drawn: its whole icons, and one more for the part of an icon
+// that the rest of it takes (drawn as that part, a tenth at least, so that any person shows).
 std::uint64_t IconsFor(std::uint64_t persons, std::uint64_t perIcon);
 
-// Those who test positive and, beside them, those who test negative, an icon for so many.
+// Those who test positive and, beside them, those who test negative, on that one scale.
 Drawing IconArrays(const Explanation& x);
 
 // Both predictive values of the test against prevalence, on a logarithmic axis, with the current

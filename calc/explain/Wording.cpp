@@ -287,6 +287,11 @@ const char* Result(bool positive) {
     return positive ? "positive" : "negative";
 }
 
+std::string Scale(std::uint64_t perIcon, bool bothArrays, bool parts) {
+    return ": " + GroupedText(perIcon) + (perIcon == 1 ? " person" : " persons") +
+           (bothArrays ? " in both arrays" : "") + (parts ? "; part of an icon: fewer" : "");
+}
+
 }  // namespace
 
 std::string IconArrayTitle(bool positive, std::uint64_t persons) {
@@ -297,8 +302,12 @@ std::string NoOneTests(bool positive) {
     return std::string("No one tests ") + Result(positive) + ".";
 }
 
-std::string EachIcon(std::uint64_t perIcon) {
-    return "each icon: " + GroupedText(perIcon) + (perIcon == 1 ? " person" : " persons");
+std::string EachIcon(std::uint64_t perIcon, bool bothArrays, bool parts) {
+    return "each icon" + Scale(perIcon, bothArrays, parts);
+}
+
+std::string IconScaleDescription(std::uint64_t perIcon, bool bothArrays, bool parts) {
+    return "Each icon" + Scale(perIcon, bothArrays, parts) + ".";
 }
 
 std::string WithDisorderLegend(std::uint64_t n) {
@@ -309,13 +318,12 @@ std::string WithoutDisorderLegend(std::uint64_t n) {
     return GroupedText(n) + " without the disorder";
 }
 
-std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
-                                 std::uint64_t perIcon) {
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without) {
     const std::uint64_t all = with + without;
     if (all == 0) return NoOneTests(positive);
     return "Of the " + People(all) + WhoTests(all) + " " + Result(positive) + ", " +
            GroupedText(with) + Has(with) + " the disorder and " + GroupedText(without) +
-           (without == 1 ? " does" : " do") + " not (" + EachIcon(perIcon) + ").";
+           (without == 1 ? " does" : " do") + " not.";
 }
 
 // ---- The predictive values over prevalence ----

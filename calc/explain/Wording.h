@@ -91,11 +91,13 @@ std::string TreeDescription(const PersonsTree& t);
 
 std::string IconArrayTitle(bool positive, std::uint64_t persons);
 std::string NoOneTests(bool positive);
-std::string EachIcon(std::uint64_t perIcon);
+// The scale both arrays share, in the picture: "each icon: 10 persons in both arrays; part of an
+// icon: fewer"; and as the description's first sentence.
+std::string EachIcon(std::uint64_t perIcon, bool bothArrays, bool parts);
+std::string IconScaleDescription(std::uint64_t perIcon, bool bothArrays, bool parts);
 std::string WithDisorderLegend(std::uint64_t n);
 std::string WithoutDisorderLegend(std::uint64_t n);
-std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
-                                 std::uint64_t perIcon);
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without);
 
 // ---- The predictive values over prevalence ----
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -75,32 +77,78 @@ TEST(PicturesTest, TreeCountsBranchesAndThePositives) {
     }
 }
 
-TEST(PicturesTest, IconScaleKeepsEveryGroupVisible) {
-    // clang-format off
-    const struct { std::uint64_t group1, group2, perIcon, icons1, icons2; } rows[] = {
-        {15, 299, 1, 15, 299}, {15, 9671, 10, 2, 967}, {0, 1000, 1, 0, 1000},
-        // A group that rounds to no icon still shows one, and that icon needs room too.
-        {4, 994996, 1000, 1, 995}, {1, 1000, 10, 1, 100},
+TEST(PicturesTest, IconArraysShareOneScaleAndDrawPartsAsParts) {
+    // Per array: whole circles, the part circle, whole squares, the part square; each legend
+    // shows a whole icon of either kind.
+    using Icons = std::array<double, 4>;
+    const struct {
+        calc::ExplanationRequest in;
+        std::string scale;
+        Icons positive, negative;
+    } rows[] = {
+        // clang-format off
+        // At 10 an icon the negatives' 970 icons stand beside the positives' 32, not at 1.
+        {kWorked, "each icon: 10 persons in both arrays; part of an icon: fewer",
+         {2, .5, 30, .9}, {2, .5, 968, .1}},
+        // 5 persons at 1,000 an icon show as the least part drawn, a tenth; so do 7.
+        {{.tp = "5", .fp = "994995", .fn = "0", .tn = "7"},
+         "each icon: 1,000 persons in both arrays; part of an icon: fewer", {1, .1, 995, .995}, {1, 0, 1, .1}},
+        // 10,000 persons are 1,000 icons at 10 an icon, yet drawn as 0.5 + 999.5 they take 1,001.
+        {{.tp = "5", .fp = "9995", .fn = "0", .tn = "20"},
+         "each icon: 100 persons in both arrays; part of an icon: fewer", {1, .1, 100, .95}, {1, 0, 1, .2}},
+        {{.tp = "1", .fp = "999", .fn = "0", .tn = "0"}, "each icon: 1 person", {2, 0, 1000, 0}, {0, 0, 0, 0}},
+        // clang-format on
     };
-    // clang-format on
     for (const auto& r : rows) {
-        SCOPED_TRACE(std::to_string(r.group1) + " and " + std::to_string(r.group2));
-        EXPECT_EQ(calc::PersonsPerIcon(r.group1, r.group2), r.perIcon);
-        EXPECT_EQ(calc::IconsFor(r.group1, r.perIcon), r.icons1);
-        EXPECT_EQ(calc::IconsFor(r.group2, r.perIcon), r.icons2);
+        const auto arrays = calc::IconArrays(calc::Explain(r.in));
+        SCOPED_TRACE(arrays.description);
+        Icons got[2]{};
+        std::vector<std::pair<calc::Point, calc::Point>> boxes;
+        for (const Shape& s : All<Shape>(arrays)) {
+            calc::Point lo = s.points[0], hi = lo;
+            double area = 0;
+            for (std::size_t i = 0; i < s.points.size(); ++i) {
+                const calc::Point p = s.points[i], q = s.points[(i + 1) % s.points.size()];
+                lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
+                hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+                area += (p.x * q.y - q.x * p.y) / 2;
+            }
+            const double w = hi.x - lo.x, h = hi.y - lo.y;
+            Icons& side = got[lo.x < 320 ? 0 : 1];
+            if (s.fill == Ink::Series1 && s.kind == Kind::Ellipse) {
+                side[0] += 1;
+            } else if (s.fill == Ink::Series1 && s.kind == Kind::Polygon) {
+                const calc::Point centre = s.points[0], top = s.points[1];
+                const double radius = std::hypot(top.x - centre.x, top.y - centre.y);
+                side[1] += std::abs(area) / (std::numbers::pi * radius * radius);
+            } else if (s.stroke == Ink::Series2) {
+                side[h < w - 1e-9 ? 3 : 2] += h / w;
+            } else {
+                continue;
+            }
+            boxes.emplace_back(lo, hi);
+        }
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(got[0][i], r.positive[i], 0.01) << i;
+            EXPECT_NEAR(got[1][i], r.negative[i], 0.01) << i;
+        }
+        // A part of an icon takes a place of its own.
+        int overlaps = 0;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                overlaps +=
+                    boxes[i].first.x < boxes[j].second.x && boxes[j].first.x < boxes[i].second.x &&
+                    boxes[i].first.y < boxes[j].second.y && boxes[j].first.y < boxes[i].second.y;
+            }
+        }
+        EXPECT_EQ(overlaps, 0);
+        std::string scales;
+        for (const Label& l : All<Label>(arrays)) scales += l.text.rfind("each", 0) ? "" : l.text;
+        EXPECT_EQ(scales, r.scale);
+        // The description says the scale first, and once.
+        EXPECT_EQ(arrays.description.rfind("E" + r.scale.substr(1) + ". ", 0), 0u);
+        EXPECT_EQ(arrays.description.rfind("icon"), r.scale.rfind("icon"));
     }
-    const auto arrays = calc::IconArrays(calc::Explain(kWorked));
-    std::vector<int> icons(4);  // positive with, positive without, negative with, without
-    for (const Shape& s : All<Shape>(arrays)) {
-        const bool with = s.kind == Kind::Ellipse && s.fill == Ink::Series1;
-        const bool without = s.kind == Kind::Rectangle && s.fill == Ink::None;
-        if (with || without) ++icons[(s.points[0].x < 320 ? 0 : 2) + (without ? 1 : 0)];
-    }
-    // Each legend shows one icon of either kind.
-    EXPECT_EQ(icons, (std::vector{15 + 1, 299 + 1, 2 + 1, 967 + 1}));
-    std::string scales;
-    for (const Label& l : All<Label>(arrays)) scales += l.text.rfind("each icon", 0) ? "" : l.text;
-    EXPECT_EQ(scales, "each icon: 1 personeach icon: 10 persons");
 }
 
 TEST(PicturesTest, CurvesPassThroughTheMarkedValues) {
