@@ -86,7 +86,9 @@ def test(binary):
         check(set(PICTURES) <= images.keys() and all(described.values()),
               f"the images and their descriptions: {described}")
         check("15 of 314 who test positive have the disorder (4.8%)" in described[PICTURES[0]]
-              and "15 have the disorder and 299 do not" in described[PICTURES[1]],
+              and "15 have the disorder and 299 do not" in described[PICTURES[1]]
+              and described[PICTURES[1]].startswith("Each icon: 10 persons in both arrays")
+              and described[PICTURES[1]].count("10 persons") == 1,
               f"the pictures read {described}")
         # Tab, bounded, one step at a time so that the focus cannot run past the curves; each
         # stop has a name to say.
