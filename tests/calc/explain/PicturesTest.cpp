@@ -83,20 +83,23 @@ TEST(PicturesTest, IconArraysShareOneScaleAndDrawPartsAsParts) {
     using Icons = std::array<double, 4>;
     const struct {
         calc::ExplanationRequest in;
-        std::string scale;
+        std::string scale, legend;
         Icons positive, negative;
     } rows[] = {
         // clang-format off
         // At 10 an icon the negatives' 970 icons stand beside the positives' 32, not at 1.
-        {kWorked, "each icon: 10 persons in both arrays; part of an icon: fewer",
+        {kWorked, "each icon: 10 persons in both arrays; part of an icon: fewer", "15 299 15 9,671 ",
          {2, .5, 30, .9}, {2, .5, 968, .1}},
         // 5 persons at 1,000 an icon show as the least part drawn, a tenth; so do 7.
         {{.tp = "5", .fp = "994995", .fn = "0", .tn = "7"},
-         "each icon: 1,000 persons in both arrays; part of an icon: fewer", {1, .1, 995, .995}, {1, 0, 1, .1}},
-        // 10,000 persons are 1,000 icons at 10 an icon, yet drawn as 0.5 + 999.5 they take 1,001.
-        {{.tp = "5", .fp = "9995", .fn = "0", .tn = "20"},
-         "each icon: 100 persons in both arrays; part of an icon: fewer", {1, .1, 100, .95}, {1, 0, 1, .2}},
-        {{.tp = "1", .fp = "999", .fn = "0", .tn = "0"}, "each icon: 1 person", {2, 0, 1000, 0}, {0, 0, 0, 0}},
+         "each icon: 1,000 persons in both arrays; part of an icon: fewer", "5 994,995 0 7 ",
+         {1, .1, 995, .995}, {1, 0, 1, .1}},
+        // 10,000 persons are 1,000 icons at 10 an icon, yet drawn as 0.4 + 999.6 they take 1,001.
+        {{.tp = "4", .fp = "9996", .fn = "0", .tn = "20"},
+         "each icon: 100 persons in both arrays; part of an icon: fewer", "4 9,996 0 20 ",
+         {1, .1, 100, .96}, {1, 0, 1, .2}},
+        {{.tp = "1", .fp = "999", .fn = "0", .tn = "0"}, "each icon: 1 person", "1 999 ",
+         {2, 0, 1000, 0}, {0, 0, 0, 0}},
         // clang-format on
     };
     for (const auto& r : rows) {
@@ -142,9 +145,14 @@ TEST(PicturesTest, IconArraysShareOneScaleAndDrawPartsAsParts) {
             }
         }
         EXPECT_EQ(overlaps, 0);
-        std::string scales;
-        for (const Label& l : All<Label>(arrays)) scales += l.text.rfind("each", 0) ? "" : l.text;
+        std::string scales, legend;
+        for (const Label& l : All<Label>(arrays)) {
+            if (l.text.starts_with("each")) scales += l.text;
+            if (l.text.ends_with("the disorder"))
+                legend += l.text.substr(0, l.text.find(' ')) + " ";
+        }
         EXPECT_EQ(scales, r.scale);
+        EXPECT_EQ(legend, r.legend);
         // The description says the scale first, and once.
         EXPECT_EQ(arrays.description.rfind("E" + r.scale.substr(1) + ". ", 0), 0u);
         EXPECT_EQ(arrays.description.rfind("icon"), r.scale.rfind("icon"));
