@@ -2,9 +2,15 @@
 
 #include <optional>
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 // The usual measures of a diagnostic test with their 95% confidence intervals. Proportions are
 // fractions from 0 to 1; counts are doubles so that any count a field can hold stays exact.
 namespace calc {
+
+// Every point value is a ratio of whole counts and entered decimals, so it is kept exactly as
+// well: a double cannot hold 0.15% or 1.305, and rounding it would take an exact half down.
+using Rational = boost::multiprecision::cpp_rational;
 
 // Why a figure has no value: its denominator is 0.
 enum class Undefined {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "calc/Statistics.h"
+
+// A statistic's value or bound as the Explanation window writes it: plain ASCII digits, '-' for
+// a minus and '.' for the point, rounded from the number exactly with halves away from zero.
+namespace calc {
+
+enum class Scale {
+    // A fraction from 0 to 1 written as a percentage without its sign, to one decimal always
+    // written ("97.0", "100.0"). Where that would show a value that is neither 0 nor 1 as 0.0 or
+    // 100.0, it has the two significant digits of its distance from there instead, without
+    // trailing zeros, as the pictures write such a share ("0.037", "99.96", "0.0015").
+    Percent,
+    // Likelihood ratios, the odds ratio, the number needed to diagnose: three significant
+    // digits with their trailing zeros ("8.00", "0.00230"), but from 1000 on the whole integer
+    // part ("12346"), since "12300" would claim digits that were rounded away. 0 is "0".
+    Ratio,
+    // Youden's index, from -1 to 1: three significant digits ("0.661", "-0.120").
+    Index,
+};
+
+std::string Figure(const Rational& x, Scale scale);
+// A double as it is exactly, so that an interval's bounds round as the values do. A number that
+// is not finite has no digits and gives "".
+std::string Figure(double x, Scale scale);
+
+}  // namespace calc
