@@ -24,7 +24,7 @@ enum class Scale {
 
 std::string Figure(const Rational& x, Scale scale);
 // A double as it is exactly, so that an interval's bounds round as the values do. A number that
-// is not finite has no digits and gives "".
+// is not finite has no digits and gives ""; an estimate's flags say where it is infinite.
 std::string Figure(double x, Scale scale);
 
 }  // namespace calc

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/special_functions/beta.hpp>
@@ -17,6 +18,8 @@ using Policy = policies::policy<policies::domain_error<policies::errno_on_error>
                                 policies::overflow_error<policies::errno_on_error>,
                                 policies::evaluation_error<policies::errno_on_error>,
                                 policies::promote_double<false>>;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 double Z() {
     static const double z =
@@ -39,26 +42,31 @@ Bounds ClopperPearson(double x, double n) {
     return {std::min(lower, estimate), std::max(upper, estimate)};
 }
 
+Rational Exact(Fraction f) {
+    return {boost::multiprecision::cpp_int(f.numerator),
+            boost::multiprecision::cpp_int(f.denominator)};
+}
+
 Estimate Undefinable(Undefined why) {
     Estimate e;
     e.undefined = why;
     return e;
 }
 
-Estimate Proportion(double x, double n, Undefined whenEmpty) {
-    if (n <= 0) return Undefinable(whenEmpty);
+Estimate Exactly(Rational x) {
     Estimate e;
-    e.value = x / n;
-    const Bounds b = ClopperPearson(x, n);
-    e.hasInterval = true;
-    e.lower = b.lower;
-    e.upper = b.upper;
+    e.value = x.convert_to<double>();
+    e.exact = std::move(x);
     return e;
 }
 
-Estimate Point(double value) {
+// numerator / denominator, both at least 0: infinite where only the denominator is 0.
+Estimate Quotient(const Rational& numerator, const Rational& denominator, Undefined whenBothZero) {
+    if (denominator != 0) return Exactly(numerator / denominator);
+    if (numerator == 0) return Undefinable(whenBothZero);
     Estimate e;
-    e.value = value;
+    e.infinite = true;
+    e.value = kInfinity;
     return e;
 }
 
@@ -68,28 +76,92 @@ void SetAround(Estimate& e, double lower, double upper) {
     e.hasInterval = true;
     e.lower = std::min(lower, e.value);
     e.upper = std::max(upper, e.value);
+    e.upperInfinite = std::isinf(e.upper);
 }
 
-// (hit / diseased) / (other / healthy) by the log method.
-Estimate LikelihoodRatio(double hit, double diseased, double other, double healthy,
-                         Undefined whenOtherIsZero) {
-    if (diseased <= 0) return Undefinable(Undefined::NoneDiseased);
-    if (healthy <= 0) return Undefinable(Undefined::NoneHealthy);
-    if (other <= 0) return Undefinable(whenOtherIsZero);
-    Estimate e = Point((hit / diseased) / (other / healthy));
-    const auto logLimits = [](double a, double n1, double b, double n0) {
-        const double log = std::log((a / n1) / (b / n0));
-        const double margin = Z() * std::sqrt(1 / a - 1 / n1 + 1 / b - 1 / n0);
-        return Bounds{std::exp(log - margin), std::exp(log + margin)};
-    };
-    if (hit > 0) {
-        const Bounds b = logLimits(hit, diseased, other, healthy);
-        SetAround(e, b.lower, b.upper);
-    } else {
-        e.halfAdded = true;
-        SetAround(e, 0.0, logLimits(hit + 0.5, diseased + 1, other + 0.5, healthy + 1).upper);
-    }
+Estimate Proportion(const Rational& x, const Rational& n, Undefined whenEmpty) {
+    if (n <= 0) return Undefinable(whenEmpty);
+    Estimate e = Exactly(x / n);
+    const Bounds b = ClopperPearson(x.convert_to<double>(), n.convert_to<double>());
+    SetAround(e, b.lower, b.upper);
     return e;
+}
+
+struct ExactRates {
+    Rational sensitivity, missRate, specificity, falsePositiveRate;
+
+    Rates Approximately() const {
+        return {sensitivity.convert_to<double>(), missRate.convert_to<double>(),
+                specificity.convert_to<double>(), falsePositiveRate.convert_to<double>()};
+    }
+};
+
+ExactRates RatesOf(const Rational& sensitivity, const Rational& specificity) {
+    return {sensitivity, 1 - sensitivity, specificity, 1 - specificity};
+}
+
+// The figures that need both groups and no prevalence, as point values.
+void RatioFigures(TestStatistics& s, const ExactRates& r) {
+    s.positiveLikelihoodRatio =
+        Quotient(r.sensitivity, r.falsePositiveRate, Undefined::NonePositive);
+    s.negativeLikelihoodRatio = Quotient(r.missRate, r.specificity, Undefined::NoneNegative);
+    // Both products are 0 only where no one tests positive or no one tests negative.
+    s.diagnosticOddsRatio =
+        Quotient(r.sensitivity * r.specificity, r.falsePositiveRate * r.missRate,
+                 r.sensitivity == 0 ? Undefined::NonePositive : Undefined::NoneNegative);
+    s.youdenIndex = Exactly(r.sensitivity + r.specificity - 1);
+    s.numberNeededToDiagnose = s.youdenIndex.exact > 0 ? Exactly(1 / s.youdenIndex.exact)
+                                                       : Undefinable(Undefined::NoBetterThanChance);
+}
+
+// The predictive values and accuracy at prevalence p, as point values.
+void PredictiveFigures(TestStatistics& s, const ExactRates& r, const Rational& p) {
+    const Rational q = 1 - p;
+    s.positivePredictiveValue = Quotient(
+        r.sensitivity * p, r.sensitivity * p + r.falsePositiveRate * q, Undefined::NonePositive);
+    s.negativePredictiveValue =
+        Quotient(r.specificity * q, r.specificity * q + r.missRate * p, Undefined::NoneNegative);
+    s.accuracy = Exactly(r.sensitivity * p + r.specificity * q);
+    const Estimate& npv = s.negativePredictiveValue;
+    s.disorderAfterNegative = npv.Defined() ? Exactly(1 - npv.exact) : Undefinable(npv.undefined);
+}
+
+// Log-method intervals of the likelihood ratios and the odds ratio (Altman et al., Statistics
+// with Confidence, 2nd ed. 2000). A zero cell leaves a logarithm or a variance infinite, so
+// then every cell gets 0.5 and each group grows by 1; a value of 0 keeps 0 as its lower bound
+// and an infinite one has no upper bound.
+void RatioIntervals(TestStatistics& s, const Counts& c) {
+    const bool anyZero = c.truePositives == 0 || c.falsePositives == 0 || c.falseNegatives == 0 ||
+                         c.trueNegatives == 0;
+    const double add = anyZero ? 0.5 : 0.0;
+    const double tp = c.truePositives + add, fp = c.falsePositives + add;
+    const double fn = c.falseNegatives + add, tn = c.trueNegatives + add;
+    const double diseased = tp + fn, healthy = fp + tn;
+    const auto around = [&](Estimate& e, double logRatio, double variance) {
+        if (!e.Defined()) return;
+        const double margin = Z() * std::sqrt(variance);
+        const bool zero = !e.infinite && e.exact == 0;
+        e.halfAdded = anyZero;
+        SetAround(e, zero ? 0.0 : std::exp(logRatio - margin),
+                  e.infinite ? kInfinity : std::exp(logRatio + margin));
+    };
+    around(s.positiveLikelihoodRatio, std::log((tp / diseased) / (fp / healthy)),
+           1 / tp - 1 / diseased + 1 / fp - 1 / healthy);
+    around(s.negativeLikelihoodRatio, std::log((fn / diseased) / (tn / healthy)),
+           1 / fn - 1 / diseased + 1 / tn - 1 / healthy);
+    around(s.diagnosticOddsRatio, std::log((tp / fp) * (tn / fn)),
+           1 / tp + 1 / fp + 1 / fn + 1 / tn);
+}
+
+// J's bounds add those of sensitivity and specificity; the number needed to diagnose takes
+// their reciprocals, and where J's lower bound is not above 0 it has no upper bound.
+void IndexIntervals(TestStatistics& s) {
+    Estimate& j = s.youdenIndex;
+    SetAround(j, s.sensitivity.lower + s.specificity.lower - 1,
+              s.sensitivity.upper + s.specificity.upper - 1);
+    Estimate& nnd = s.numberNeededToDiagnose;
+    if (!nnd.Defined()) return;
+    SetAround(nnd, 1 / j.upper, j.lower > 0 ? 1 / j.lower : kInfinity);
 }
 
 double Logistic(double x) {
@@ -108,56 +180,53 @@ double NegativeValue(double missRate, double specificity, double p) {
     return 1 / (1 + (missRate / specificity) * (p / (1 - p)));
 }
 
-Estimate PositiveAt(const Rates& r, double p) {
-    const auto value = PositivePredictiveAt(r, p);
-    return value ? Point(*value) : Undefinable(Undefined::NonePositive);
-}
-
-Estimate NegativeAt(const Rates& r, double p) {
-    const auto value = NegativePredictiveAt(r, p);
-    return value ? Point(*value) : Undefinable(Undefined::NoneNegative);
-}
-
 // Standard logit intervals for predictive values at a given prevalence; where a value is 0 or 1
 // the logit is infinite, and the exact interval of the proportion whose count is 0 takes its
 // place. At a prevalence of 0 or 1 the values are certain.
-void PredictiveIntervals(TestStatistics& s, const Rates& r, double diseased, double healthy,
-                         double p) {
+void PredictiveIntervals(TestStatistics& s, const Counts& c, double p) {
     if (p <= 0 || p >= 1) return;
+    const double diseased = c.truePositives + c.falseNegatives;
+    const double healthy = c.falsePositives + c.trueNegatives;
+    const double sensitivity = c.truePositives / diseased, missRate = c.falseNegatives / diseased;
+    const double specificity = c.trueNegatives / healthy;
+    const double falsePositiveRate = c.falsePositives / healthy;
     const double logOdds = std::log(p / (1 - p));
     Estimate& ppv = s.positivePredictiveValue;
     if (ppv.Defined()) {
-        if (r.falsePositiveRate == 0) {
+        if (falsePositiveRate == 0) {
             ppv.fromZeroCount = true;
             const double fprUpper = ClopperPearson(0, healthy).upper;
-            SetAround(ppv, PositiveValue(r.sensitivity, fprUpper, p), 1.0);
-        } else if (r.sensitivity == 0) {
+            SetAround(ppv, PositiveValue(sensitivity, fprUpper, p), 1.0);
+        } else if (sensitivity == 0) {
             ppv.fromZeroCount = true;
             const double sensUpper = ClopperPearson(0, diseased).upper;
-            SetAround(ppv, 0.0, PositiveValue(sensUpper, r.falsePositiveRate, p));
+            SetAround(ppv, 0.0, PositiveValue(sensUpper, falsePositiveRate, p));
         } else {
-            const double logit = std::log(r.sensitivity / r.falsePositiveRate) + logOdds;
-            const double margin = Z() * std::sqrt(r.missRate / (r.sensitivity * diseased) +
-                                                  r.specificity / (r.falsePositiveRate * healthy));
+            const double logit = std::log(sensitivity / falsePositiveRate) + logOdds;
+            const double margin = Z() * std::sqrt(missRate / (sensitivity * diseased) +
+                                                  specificity / (falsePositiveRate * healthy));
             SetAround(ppv, Logistic(logit - margin), Logistic(logit + margin));
         }
     }
     Estimate& npv = s.negativePredictiveValue;
     if (npv.Defined()) {
-        if (r.missRate == 0) {
+        if (missRate == 0) {
             npv.fromZeroCount = true;
             const double missUpper = ClopperPearson(0, diseased).upper;
-            SetAround(npv, NegativeValue(missUpper, r.specificity, p), 1.0);
-        } else if (r.specificity == 0) {
+            SetAround(npv, NegativeValue(missUpper, specificity, p), 1.0);
+        } else if (specificity == 0) {
             npv.fromZeroCount = true;
             const double specUpper = ClopperPearson(0, healthy).upper;
-            SetAround(npv, 0.0, NegativeValue(r.missRate, specUpper, p));
+            SetAround(npv, 0.0, NegativeValue(missRate, specUpper, p));
         } else {
-            const double logit = std::log(r.specificity / r.missRate) - logOdds;
-            const double margin = Z() * std::sqrt(r.sensitivity / (r.missRate * diseased) +
-                                                  r.falsePositiveRate / (r.specificity * healthy));
+            const double logit = std::log(specificity / missRate) - logOdds;
+            const double margin = Z() * std::sqrt(sensitivity / (missRate * diseased) +
+                                                  falsePositiveRate / (specificity * healthy));
             SetAround(npv, Logistic(logit - margin), Logistic(logit + margin));
         }
+        Estimate& after = s.disorderAfterNegative;
+        after.fromZeroCount = npv.fromZeroCount;
+        SetAround(after, 1 - npv.upper, 1 - npv.lower);
     }
 }
 
@@ -173,65 +242,58 @@ std::optional<double> NegativePredictiveAt(const Rates& r, double p) {
     return NegativeValue(r.missRate, r.specificity, p);
 }
 
-TestStatistics StatisticsFromCounts(const Counts& c, std::optional<double> populationPrevalence) {
-    const double diseased = c.truePositives + c.falseNegatives;
-    const double healthy = c.falsePositives + c.trueNegatives;
-    const double total = diseased + healthy;
+TestStatistics StatisticsFromCounts(const Counts& c, std::optional<Fraction> populationPrevalence) {
+    const Rational tp = c.truePositives, fp = c.falsePositives;
+    const Rational fn = c.falseNegatives, tn = c.trueNegatives;
+    const Rational diseased = tp + fn, healthy = fp + tn, total = diseased + healthy;
     TestStatistics s;
-    Rates& r = s.rates;
-    if (diseased > 0) {
-        r.sensitivity = c.truePositives / diseased;
-        r.missRate = c.falseNegatives / diseased;
+    s.sensitivity = Proportion(tp, diseased, Undefined::NoneDiseased);
+    s.specificity = Proportion(tn, healthy, Undefined::NoneHealthy);
+    const bool bothGroups = diseased > 0 && healthy > 0;
+    const Undefined noGroup = diseased > 0 ? Undefined::NoneHealthy : Undefined::NoneDiseased;
+    // An undefined proportion's exact value is 0, and the curves' rates are 0 for an empty group.
+    const ExactRates rates = RatesOf(s.sensitivity.exact, s.specificity.exact);
+    s.rates = rates.Approximately();
+    if (diseased <= 0) s.rates.missRate = 0;
+    if (healthy <= 0) s.rates.falsePositiveRate = 0;
+    if (bothGroups) {
+        RatioFigures(s, rates);
+        RatioIntervals(s, c);
+        IndexIntervals(s);
+    } else {
+        s.positiveLikelihoodRatio = s.negativeLikelihoodRatio = s.diagnosticOddsRatio =
+            s.youdenIndex = s.numberNeededToDiagnose = Undefinable(noGroup);
     }
-    if (healthy > 0) {
-        r.specificity = c.trueNegatives / healthy;
-        r.falsePositiveRate = c.falsePositives / healthy;
-    }
-    s.sensitivity = Proportion(c.truePositives, diseased, Undefined::NoneDiseased);
-    s.specificity = Proportion(c.trueNegatives, healthy, Undefined::NoneHealthy);
-    s.positiveLikelihoodRatio = LikelihoodRatio(c.truePositives, diseased, c.falsePositives,
-                                                healthy, Undefined::NoFalsePositive);
-    s.negativeLikelihoodRatio = LikelihoodRatio(c.falseNegatives, diseased, c.trueNegatives,
-                                                healthy, Undefined::NoTrueNegative);
     if (!populationPrevalence) {
         s.prevalence = Proportion(diseased, total, Undefined::NoneDiseased);
-        s.positivePredictiveValue = Proportion(c.truePositives, c.truePositives + c.falsePositives,
-                                               Undefined::NonePositive);
-        s.negativePredictiveValue = Proportion(c.trueNegatives, c.trueNegatives + c.falseNegatives,
-                                               Undefined::NoneNegative);
-        s.accuracy = Proportion(c.truePositives + c.trueNegatives, total, Undefined::NoneDiseased);
+        s.positivePredictiveValue = Proportion(tp, tp + fp, Undefined::NonePositive);
+        s.negativePredictiveValue = Proportion(tn, tn + fn, Undefined::NoneNegative);
+        s.disorderAfterNegative = Proportion(fn, tn + fn, Undefined::NoneNegative);
+        s.accuracy = Proportion(tp + tn, total, Undefined::NoneDiseased);
         return s;
     }
 
-    const double p = *populationPrevalence;
-    s.prevalence = Point(p);
-    if (diseased <= 0 || healthy <= 0) {
-        const Undefined why = diseased <= 0 ? Undefined::NoneDiseased : Undefined::NoneHealthy;
-        s.positivePredictiveValue = s.negativePredictiveValue = s.accuracy = Undefinable(why);
+    s.prevalence = Exactly(Exact(*populationPrevalence));
+    if (!bothGroups) {
+        s.positivePredictiveValue = s.negativePredictiveValue = s.accuracy =
+            s.disorderAfterNegative = Undefinable(noGroup);
         return s;
     }
-    s.positivePredictiveValue = PositiveAt(r, p);
-    s.negativePredictiveValue = NegativeAt(r, p);
-    s.accuracy = Point(r.sensitivity * p + r.specificity * (1 - p));
-    PredictiveIntervals(s, r, diseased, healthy, p);
+    PredictiveFigures(s, rates, s.prevalence.exact);
+    PredictiveIntervals(s, c, s.prevalence.value);
     return s;
 }
 
-TestStatistics StatisticsFromRates(double prevalence, double sensitivity,
-                                   double falsePositiveRate) {
+TestStatistics StatisticsFromRates(Fraction prevalence, Fraction sensitivity,
+                                   Fraction falsePositiveRate) {
+    const ExactRates r = RatesOf(Exact(sensitivity), 1 - Exact(falsePositiveRate));
     TestStatistics s;
-    const Rates& r =
-        s.rates = {sensitivity, 1 - sensitivity, 1 - falsePositiveRate, falsePositiveRate};
-    s.sensitivity = Point(sensitivity);
-    s.specificity = Point(r.specificity);
-    s.positiveLikelihoodRatio = falsePositiveRate > 0 ? Point(sensitivity / falsePositiveRate)
-                                                      : Undefinable(Undefined::NoFalsePositive);
-    s.negativeLikelihoodRatio = r.specificity > 0 ? Point(r.missRate / r.specificity)
-                                                  : Undefinable(Undefined::NoTrueNegative);
-    s.prevalence = Point(prevalence);
-    s.positivePredictiveValue = PositiveAt(r, prevalence);
-    s.negativePredictiveValue = NegativeAt(r, prevalence);
-    s.accuracy = Point(sensitivity * prevalence + r.specificity * (1 - prevalence));
+    s.rates = r.Approximately();
+    s.sensitivity = Exactly(r.sensitivity);
+    s.specificity = Exactly(r.specificity);
+    s.prevalence = Exactly(Exact(prevalence));
+    RatioFigures(s, r);
+    PredictiveFigures(s, r, s.prevalence.exact);
     return s;
 }
 

@@ -4,6 +4,8 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "calc/NaturalFrequencies.h"
+
 // The usual measures of a diagnostic test with their 95% confidence intervals. Proportions are
 // fractions from 0 to 1; counts are doubles so that any count a field can hold stays exact.
 namespace calc {
@@ -15,22 +17,27 @@ using Rational = boost::multiprecision::cpp_rational;
 // Why a figure has no value: its denominator is 0.
 enum class Undefined {
     No,
-    NoneDiseased,     // no one has the disorder
-    NoneHealthy,      // no one is without the disorder
-    NoFalsePositive,  // the positive likelihood ratio divides by the false-positive rate
-    NoTrueNegative,   // the negative likelihood ratio divides by the specificity
-    NonePositive,     // no one tests positive
-    NoneNegative,     // no one tests negative
+    NoneDiseased,        // no one has the disorder
+    NoneHealthy,         // no one is without the disorder
+    NonePositive,        // no one tests positive
+    NoneNegative,        // no one tests negative
+    NoBetterThanChance,  // Youden's index is 0 or below, so no number of persons finds one case
 };
 
 struct Estimate {
     Undefined undefined = Undefined::No;
+    // The value exactly, where it is defined and finite; value is the nearest double to it.
+    Rational exact;
     double value = 0;
+    // A ratio whose denominator alone is 0: value is then +infinity, which no text should show.
+    bool infinite = false;
     bool hasInterval = false;
     double lower = 0;
     double upper = 0;
-    // Likelihood ratios: a cell the log method needs is 0, so its interval adds 0.5 to every
-    // cell; the lower limit is then 0, as the ratio is.
+    // The interval has no upper end; upper is +infinity.
+    bool upperInfinite = false;
+    // Ratios by the log method: a cell of the table is 0, so the interval (not the value) comes
+    // from the table with 0.5 added to every cell.
     bool halfAdded = false;
     // Predictive values at a given prevalence that are 0 or 1: the interval comes from the
     // Clopper-Pearson interval of the proportion whose count is 0.
@@ -45,7 +52,8 @@ struct Rates {
 };
 
 // The predictive values at prevalence p of a test with these rates; nothing where no one would
-// test positive (negative). The table, the tree and the curves all take them from here.
+// test positive (negative). The curves take them from here at any prevalence; at the test's own
+// the statistics hold the same values exactly.
 std::optional<double> PositivePredictiveAt(const Rates& r, double p);
 std::optional<double> NegativePredictiveAt(const Rates& r, double p);
 
@@ -58,6 +66,17 @@ struct TestStatistics {
     Estimate positivePredictiveValue;
     Estimate negativePredictiveValue;
     Estimate accuracy;
+    // (TP·TN) / (FP·FN), the odds of a positive result with the disorder over those without it.
+    Estimate diagnosticOddsRatio;
+    // J = sensitivity + specificity - 1, from -1 to 1; its bounds are those of sensitivity and
+    // specificity added, less 1.
+    Estimate youdenIndex;
+    // Number needed to diagnose, 1 / J: how many must be tested to find one more case than
+    // chance would. Its bounds are the reciprocals of J's, swapped.
+    Estimate numberNeededToDiagnose;
+    // The probability of the disorder after a negative result, 1 - NPV, at the same prevalence
+    // as the predictive values.
+    Estimate disorderAfterNegative;
     // The rates behind the figures; zero where a group is empty.
     Rates rates;
 };
@@ -73,9 +92,10 @@ struct Counts {
 // one (a fraction from 0 to 1) they are those of a population with that prevalence, which is
 // what a case-control study needs; prevalence and accuracy then carry no interval.
 TestStatistics StatisticsFromCounts(const Counts& counts,
-                                    std::optional<double> populationPrevalence = std::nullopt);
+                                    std::optional<Fraction> populationPrevalence = std::nullopt);
 
-// Without sample sizes there are no intervals: point values only.
-TestStatistics StatisticsFromRates(double prevalence, double sensitivity, double falsePositiveRate);
+// Without sample sizes there are no intervals: point values only. Each fraction is from 0 to 1.
+TestStatistics StatisticsFromRates(Fraction prevalence, Fraction sensitivity,
+                                   Fraction falsePositiveRate);
 
 }  // namespace calc

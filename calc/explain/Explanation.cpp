@@ -24,8 +24,10 @@ StatisticRow Row(Statistic name, const Estimate& e, std::string (*text)(double))
         row.note = UndefinedReason(e.undefined);
         return row;
     }
-    row.value = text(e.value);
-    if (e.hasInterval) row.interval = RangeText(text(e.lower), text(e.upper));
+    row.value = e.infinite ? kInfinite : text(e.value);
+    if (e.hasInterval) {
+        row.interval = RangeText(text(e.lower), e.upperInfinite ? kInfinite : text(e.upper));
+    }
     if (e.halfAdded) row.note = HalfAddedNote();
     if (e.fromZeroCount) row.note = FromZeroCountNote();
     return row;
@@ -113,8 +115,7 @@ Explanation Explain(const ExplanationRequest& rq) {
         }
         const Counts c{static_cast<double>(tp), static_cast<double>(fp), static_cast<double>(fn),
                        static_cast<double>(tn)};
-        stats = population ? StatisticsFromCounts(c, Val(rq.populationPrevalence) / 100)
-                           : StatisticsFromCounts(c);
+        stats = population ? StatisticsFromCounts(c, prevalence) : StatisticsFromCounts(c);
         if (!population) {
             x.personsAreCounts = true;
             x.persons = {tp + fp + fn + tn, tp + fn, tp, fn, fp, tn};
@@ -123,7 +124,7 @@ Explanation Explain(const ExplanationRequest& rq) {
         prevalence = FromPercent(*percents[0]);
         sensitivity = FromPercent(*percents[1]);
         falsePositiveRate = FromPercent(*percents[2]);
-        stats = StatisticsFromRates(Val(rq.pre) / 100, Val(rq.dt) / 100, Val(rq.t) / 100);
+        stats = StatisticsFromRates(prevalence, sensitivity, falsePositiveRate);
         x.statisticsNote = NoIntervalsNote();
     }
 

@@ -183,14 +183,12 @@ std::string UndefinedReason(Undefined why) {
             return "no one has the disorder";
         case Undefined::NoneHealthy:
             return "no one is without the disorder";
-        case Undefined::NoFalsePositive:
-            return "no false positives";
-        case Undefined::NoTrueNegative:
-            return "no true negatives";
         case Undefined::NonePositive:
             return "no one tests positive";
         case Undefined::NoneNegative:
             return "no one tests negative";
+        case Undefined::NoBetterThanChance:
+            return "the test does no better than chance";
         case Undefined::No:
             break;
     }

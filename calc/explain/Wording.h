@@ -33,6 +33,7 @@ std::string RangeText(const std::string& lower, const std::string& upper);
 // ---- The explanation ----
 
 inline constexpr const char* kUndefined = "undefined";
+inline constexpr const char* kInfinite = "infinite";
 
 // "1 person", "9,970 people".
 std::string People(std::uint64_t n);

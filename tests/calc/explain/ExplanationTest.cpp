@@ -106,7 +106,9 @@ TEST(ExplanationTest, ChoosesTheInputOrSaysWhatIsMissing) {
 // Every figure of many small tables, zeros included, at several prevalences.
 TEST(ExplanationTest, StatisticsHoldTheirPropertiesOverManyTables) {
     const double cells[] = {0, 1, 2, 5, 40};
-    const std::optional<double> prevalences[] = {std::nullopt, 0.0, 0.001, 0.3, 0.999, 1.0};
+    const std::optional<calc::Fraction> prevalences[] = {
+        std::nullopt,          calc::Fraction{0, 1},      calc::Fraction{1, 1000},
+        calc::Fraction{3, 10}, calc::Fraction{999, 1000}, calc::Fraction{1, 1}};
     for (double a : cells)
         for (double b : cells)
             for (double c : cells)
@@ -123,13 +125,15 @@ TEST(ExplanationTest, StatisticsHoldTheirPropertiesOverManyTables) {
                             const calc::Estimate& e = *all[i];
                             SCOPED_TRACE(testing::Message()
                                          << a << " " << b << " " << c << " " << d << " at "
-                                         << p.value_or(-1) << ", figure " << i);
+                                         << (p ? p->numerator : 1) << "/"
+                                         << (p ? p->denominator : 0) << ", figure " << i);
                             if (!e.Defined()) continue;
                             const bool ratio = i == 2 || i == 3;
-                            EXPECT_TRUE(std::isfinite(e.value) && e.value >= 0 &&
-                                        (ratio || e.value <= 1));
+                            EXPECT_TRUE((std::isfinite(e.value) || (ratio && e.infinite)) &&
+                                        e.value >= 0 && (ratio || e.value <= 1));
                             if (!e.hasInterval) continue;
-                            EXPECT_TRUE(std::isfinite(e.lower) && std::isfinite(e.upper));
+                            EXPECT_TRUE(std::isfinite(e.lower) &&
+                                        (std::isfinite(e.upper) || e.upperInfinite));
                             EXPECT_TRUE(0 <= e.lower && e.lower <= e.value && e.value <= e.upper);
                             EXPECT_TRUE(ratio || e.upper <= 1);
                         }
