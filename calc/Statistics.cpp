@@ -168,6 +168,43 @@ double Logistic(double x) {
     return 1 / (1 + std::exp(-x));
 }
 
+// The bounds of a predictive value that is 0 or 1 are that value on its own side.
+void SetLogit(Estimate& e, double logit, double margin, bool adjusted) {
+    if (!e.Defined()) return;
+    e.adjustedLogit = adjusted;
+    SetAround(e, e.exact == 0 ? 0.0 : Logistic(logit - margin),
+              e.exact == 1 ? 1.0 : Logistic(logit + margin));
+}
+
+// Logit intervals of the predictive values at prevalence p (Mercaldo, Lau and Zhou, Statistics
+// in Medicine 26, 2007). Where the sensitivity or the specificity is 0 or 1 the standard one
+// has an infinite logit or a variance of 0, and the adjusted one takes its place: z²/2 added
+// to every count and z² to each group. At a prevalence of 0 or 1 the values are certain.
+void PredictiveIntervals(TestStatistics& s, const Counts& c, double p) {
+    if (p <= 0 || p >= 1) return;
+    const bool adjusted = c.truePositives == 0 || c.falsePositives == 0 || c.falseNegatives == 0 ||
+                          c.trueNegatives == 0;
+    const double add = adjusted ? Z() * Z() / 2 : 0.0;
+    const double tp = c.truePositives + add, fp = c.falsePositives + add;
+    const double fn = c.falseNegatives + add, tn = c.trueNegatives + add;
+    const double diseased = tp + fn, healthy = fp + tn;
+    const double sensitivity = tp / diseased, missRate = fn / diseased;
+    const double specificity = tn / healthy, falsePositiveRate = fp / healthy;
+    const double logOdds = std::log(p / (1 - p));
+
+    const double positive = std::log(sensitivity / falsePositiveRate) + logOdds;
+    SetLogit(s.positivePredictiveValue, positive,
+             Z() * std::sqrt(missRate / (sensitivity * diseased) +
+                             specificity / (falsePositiveRate * healthy)),
+             adjusted);
+    const double negative = std::log(specificity / missRate) - logOdds;
+    const double margin = Z() * std::sqrt(sensitivity / (missRate * diseased) +
+                                          falsePositiveRate / (specificity * healthy));
+    SetLogit(s.negativePredictiveValue, negative, margin, adjusted);
+    // 1 - NPV from its own logit, which keeps the digits a subtraction from 1 would lose.
+    SetLogit(s.disorderAfterNegative, -negative, margin, adjusted);
+}
+
 // Both predictive values are written as 1 / (1 + c x) with x monotone in the prevalence, so
 // that they rise and fall with it even in floating point.
 double PositiveValue(double sensitivity, double falsePositiveRate, double p) {
@@ -178,56 +215,6 @@ double PositiveValue(double sensitivity, double falsePositiveRate, double p) {
 double NegativeValue(double missRate, double specificity, double p) {
     if (specificity == 0) return 0.0;
     return 1 / (1 + (missRate / specificity) * (p / (1 - p)));
-}
-
-// Standard logit intervals for predictive values at a given prevalence; where a value is 0 or 1
-// the logit is infinite, and the exact interval of the proportion whose count is 0 takes its
-// place. At a prevalence of 0 or 1 the values are certain.
-void PredictiveIntervals(TestStatistics& s, const Counts& c, double p) {
-    if (p <= 0 || p >= 1) return;
-    const double diseased = c.truePositives + c.falseNegatives;
-    const double healthy = c.falsePositives + c.trueNegatives;
-    const double sensitivity = c.truePositives / diseased, missRate = c.falseNegatives / diseased;
-    const double specificity = c.trueNegatives / healthy;
-    const double falsePositiveRate = c.falsePositives / healthy;
-    const double logOdds = std::log(p / (1 - p));
-    Estimate& ppv = s.positivePredictiveValue;
-    if (ppv.Defined()) {
-        if (falsePositiveRate == 0) {
-            ppv.fromZeroCount = true;
-            const double fprUpper = ClopperPearson(0, healthy).upper;
-            SetAround(ppv, PositiveValue(sensitivity, fprUpper, p), 1.0);
-        } else if (sensitivity == 0) {
-            ppv.fromZeroCount = true;
-            const double sensUpper = ClopperPearson(0, diseased).upper;
-            SetAround(ppv, 0.0, PositiveValue(sensUpper, falsePositiveRate, p));
-        } else {
-            const double logit = std::log(sensitivity / falsePositiveRate) + logOdds;
-            const double margin = Z() * std::sqrt(missRate / (sensitivity * diseased) +
-                                                  specificity / (falsePositiveRate * healthy));
-            SetAround(ppv, Logistic(logit - margin), Logistic(logit + margin));
-        }
-    }
-    Estimate& npv = s.negativePredictiveValue;
-    if (npv.Defined()) {
-        if (missRate == 0) {
-            npv.fromZeroCount = true;
-            const double missUpper = ClopperPearson(0, diseased).upper;
-            SetAround(npv, NegativeValue(missUpper, specificity, p), 1.0);
-        } else if (specificity == 0) {
-            npv.fromZeroCount = true;
-            const double specUpper = ClopperPearson(0, healthy).upper;
-            SetAround(npv, 0.0, NegativeValue(missRate, specUpper, p));
-        } else {
-            const double logit = std::log(specificity / missRate) - logOdds;
-            const double margin = Z() * std::sqrt(sensitivity / (missRate * diseased) +
-                                                  falsePositiveRate / (specificity * healthy));
-            SetAround(npv, Logistic(logit - margin), Logistic(logit + margin));
-        }
-        Estimate& after = s.disorderAfterNegative;
-        after.fromZeroCount = npv.fromZeroCount;
-        SetAround(after, 1 - npv.upper, 1 - npv.lower);
-    }
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ struct Estimate {
     // Ratios by the log method: a cell of the table is 0, so the interval (not the value) comes
     // from the table with 0.5 added to every cell.
     bool halfAdded = false;
-    // Predictive values at a given prevalence that are 0 or 1: the interval comes from the
-    // Clopper-Pearson interval of the proportion whose count is 0.
-    bool fromZeroCount = false;
+    // Predictive values at an entered prevalence where the sensitivity or the specificity is 0
+    // or 100%: the interval is the adjusted logit one, sensitivity and specificity estimated as
+    // (count + z²/2) / (group + z²); the bound on the side of a value of 0 or 100% is that value.
+    bool adjustedLogit = false;
 
     bool Defined() const { return undefined == Undefined::No; }
 };

@@ -29,7 +29,7 @@ StatisticRow Row(Statistic name, const Estimate& e, std::string (*text)(double))
         row.interval = RangeText(text(e.lower), e.upperInfinite ? kInfinite : text(e.upper));
     }
     if (e.halfAdded) row.note = HalfAddedNote();
-    if (e.fromZeroCount) row.note = FromZeroCountNote();
+    if (e.adjustedLogit) row.note = FromZeroCountNote();
     return row;
 }
 

@@ -131,4 +131,50 @@ TEST(StatisticsTest, RatiosAndYoudenIndexOverEveryZeroCell) {
     }
 }
 
+// Reference bounds: the standard and the adjusted logit intervals as Mercaldo, Lau and Zhou
+// (Statistics in Medicine 26, 2007) write them, computed in mpmath at 50 digits apart from this
+// code; a bound of 0 or 1 is the value's own where that value is 0 or 100%. -1: undefined.
+TEST(StatisticsTest, PredictiveValuesAtAnEnteredPrevalence) {
+    const struct {
+        double tp, fp, fn, tn;
+        Fraction prevalence;
+        bool adjusted;
+        double ppvLower, ppvUpper, npvLower, npvUpper;
+    } rows[] = {
+        {10, 5, 0, 85, {1, 10}, true, 0.380579440652, 0.732634936016, 0.941690333163, 1},
+        {10, 0, 5, 85, {1, 10}, true, 0.435022706248, 1, 0.929791713327, 0.977474368174},
+        {0, 5, 10, 85, {1, 10}, true, 0, 0.482612859873, 0.886045359887, 0.923369908045},
+        {10, 5, 5, 0, {1, 10}, true, 0.0522079677194, 0.127722303383, 0, 0.955060842201},
+        {0, 0, 5, 85, {3, 10}, true, -1, -1, 0.672991781161, 0.805180909662},
+        {231,
+         32,
+         27,
+         54,
+         {1, 10},
+         false,
+         0.16842149964,
+         0.260869506763,
+         0.973318426783,
+         0.987644603479},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.tp << "/" << r.fp << "/" << r.fn << "/" << r.tn);
+        const auto s = calc::StatisticsFromCounts({r.tp, r.fp, r.fn, r.tn}, r.prevalence);
+        const Estimate &ppv = s.positivePredictiveValue, &npv = s.negativePredictiveValue;
+        const Estimate& after = s.disorderAfterNegative;
+        EXPECT_EQ(ppv.Defined(), r.ppvLower >= 0);
+        if (ppv.Defined()) {
+            EXPECT_EQ(ppv.adjustedLogit, r.adjusted);
+            EXPECT_NEAR(ppv.lower, r.ppvLower, 1e-10);
+            EXPECT_NEAR(ppv.upper, r.ppvUpper, 1e-10);
+        }
+        EXPECT_EQ(npv.adjustedLogit, r.adjusted);
+        EXPECT_NEAR(npv.lower, r.npvLower, 1e-10);
+        EXPECT_NEAR(npv.upper, r.npvUpper, 1e-10);
+        EXPECT_EQ(after.exact, 1 - npv.exact);
+        EXPECT_NEAR(after.lower, 1 - r.npvUpper, 1e-10);
+        EXPECT_NEAR(after.upper, 1 - r.npvLower, 1e-10);
+    }
+}
+
 }  // namespace
