@@ -1,35 +1,37 @@
 #include "calc/explain/Explanation.h"
 
 #include <algorithm>
-#include <iterator>
 #include <optional>
 
 #include "calc/Calculation.h"
+#include "calc/Figures.h"
 #include "calc/Statistics.h"
-#include "calc/TextNumber.h"
 #include "calc/explain/Wording.h"
 
 namespace calc {
 
 namespace {
 
-std::string PercentOf(std::uint64_t part, std::uint64_t whole) {
-    if (whole == 0) return kUndefined;
-    return PercentText(static_cast<double>(part) / static_cast<double>(whole));
+// A figure's value as the table writes it, from its exact value; empty where undefined.
+std::string ValueOf(const Estimate& e, Scale scale) {
+    if (!e.Defined()) return {};
+    return e.infinite ? kInfinite : Figure(e.exact, scale);
 }
 
-StatisticRow Row(Statistic name, const Estimate& e, std::string (*text)(double)) {
-    StatisticRow row{StatisticName(name), kUndefined, "", ""};
+StatisticRow Row(Statistic name, const Estimate& e, Scale scale) {
+    StatisticRow row{StatisticName(name), kUndefined, "", "", "", ""};
     if (!e.Defined()) {
         row.note = UndefinedReason(e.undefined);
         return row;
     }
-    row.value = e.infinite ? kInfinite : text(e.value);
+    row.value = ValueOf(e, scale);
     if (e.hasInterval) {
-        row.interval = RangeText(text(e.lower), e.upperInfinite ? kInfinite : text(e.upper));
+        row.lower = Figure(e.lower, scale);
+        row.upper = e.upperInfinite ? kInfinite : Figure(e.upper, scale);
+        row.interval = RangeText(row.lower, row.upper);
     }
     if (e.halfAdded) row.note = HalfAddedNote();
-    if (e.adjustedLogit) row.note = FromZeroCountNote();
+    if (e.adjustedLogit) row.note = AdjustedLogitNote();
     return row;
 }
 
@@ -41,6 +43,50 @@ bool AboveHundred(Decimal d) {
 
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
+// The calculator's result ("4.8", ".2", "50") as this window writes a percentage ("4.8", "0.2",
+// "50.0"), so that the two windows never disagree about the value they both show; but where the
+// calculator's one decimal shows a value that is neither 0 nor 100% as "0" or "100", the
+// window's own precision holds.
+std::string CalculatorPercent(const std::string& ppp, const Estimate& e) {
+    if ((ppp == "0" || ppp == "100") && e.exact != 0 && e.exact != 1) {
+        return Figure(e.exact, Scale::Percent);
+    }
+    std::string text = !ppp.empty() && ppp.front() == '.' ? "0" + ppp : ppp;
+    return text.find('.') == std::string::npos ? text + ".0" : text;
+}
+
+std::string ComplementOf(const Estimate& e) {
+    return e.Defined() && !e.infinite ? Figure(1 - e.exact, Scale::Percent) : std::string();
+}
+
+// The first share the persons show otherwise than the table, or nothing when they show every
+// one alike. A share that is not empty in the table but whose persons are none shows 0.0, so an
+// empty group differs too.
+std::optional<std::pair<Share, std::string>> Misfit(const PersonsTree& t, const ShownPercents& s) {
+    const struct {
+        Share share;
+        const std::string& shown;
+        std::uint64_t part, whole;
+    } shares[] = {
+        {Share::Prevalence, s.prevalence, t.diseased, t.total},
+        {Share::WithoutDisorder, s.withoutDisorder, t.Healthy(), t.total},
+        {Share::Sensitivity, s.sensitivity, t.truePositives, t.diseased},
+        {Share::MissRate, s.missRate, t.falseNegatives, t.diseased},
+        {Share::FalsePositiveRate, s.falsePositiveRate, t.falsePositives, t.Healthy()},
+        {Share::Specificity, s.specificity, t.trueNegatives, t.Healthy()},
+        {Share::PositivePredictive, s.positivePredictive, t.truePositives, t.Positives()},
+        {Share::NegativePredictive, s.negativePredictive, t.trueNegatives, t.Negatives()},
+        {Share::DisorderAfterNegative, s.disorderAfterNegative, t.falseNegatives, t.Negatives()},
+    };
+    for (const auto& c : shares) {
+        if (c.shown.empty()) continue;
+        const std::string told =
+            c.whole == 0 ? kUndefined : Figure(Rational(c.part, c.whole), Scale::Percent);
+        if (told != c.shown) return std::pair(c.share, told);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -119,7 +165,9 @@ Explanation Explain(const ExplanationRequest& rq) {
         if (!population) {
             x.personsAreCounts = true;
             x.persons = {tp + fp + fn + tn, tp + fn, tp, fn, fp, tn};
+            x.notes.push_back(TablePrevalenceNote());
         }
+        if (percentsUsable) x.notes.push_back(BothInputsNote());
     } else {
         prevalence = FromPercent(*percents[0]);
         sensitivity = FromPercent(*percents[1]);
@@ -130,48 +178,71 @@ Explanation Explain(const ExplanationRequest& rq) {
 
     x.figures = stats;
     x.statistics = {
-        Row(Statistic::Sensitivity, stats.sensitivity, PercentText),
-        Row(Statistic::Specificity, stats.specificity, PercentText),
-        Row(Statistic::PositiveLikelihoodRatio, stats.positiveLikelihoodRatio, RatioText),
-        Row(Statistic::NegativeLikelihoodRatio, stats.negativeLikelihoodRatio, RatioText),
-        Row(Statistic::Prevalence, stats.prevalence, PercentText),
-        Row(Statistic::PositivePredictiveValue, stats.positivePredictiveValue, PercentText),
-        Row(Statistic::NegativePredictiveValue, stats.negativePredictiveValue, PercentText),
-        Row(Statistic::Accuracy, stats.accuracy, PercentText),
+        Row(Statistic::Sensitivity, stats.sensitivity, Scale::Percent),
+        Row(Statistic::Specificity, stats.specificity, Scale::Percent),
+        Row(Statistic::PositiveLikelihoodRatio, stats.positiveLikelihoodRatio, Scale::Ratio),
+        Row(Statistic::NegativeLikelihoodRatio, stats.negativeLikelihoodRatio, Scale::Ratio),
+        Row(Statistic::DiagnosticOddsRatio, stats.diagnosticOddsRatio, Scale::Ratio),
+        Row(Statistic::YoudenIndex, stats.youdenIndex, Scale::Index),
+        Row(Statistic::NumberNeededToDiagnose, stats.numberNeededToDiagnose, Scale::Ratio),
+        Row(Statistic::Prevalence, stats.prevalence, Scale::Percent),
+        Row(Statistic::PositivePredictiveValue, stats.positivePredictiveValue, Scale::Percent),
+        Row(Statistic::NegativePredictiveValue, stats.negativePredictiveValue, Scale::Percent),
+        Row(Statistic::DisorderAfterNegative, stats.disorderAfterNegative, Scale::Percent),
+        Row(Statistic::Accuracy, stats.accuracy, Scale::Percent),
     };
-    StatisticRow& ppvRow = x.statistics[5];
-    if (calculatorAgrees && !population) ppvRow.value = LeadingZero(outcome.pppText);
+    const auto row = [&x](Statistic s) -> StatisticRow& {
+        return x.statistics[static_cast<std::size_t>(s)];
+    };
+    if (calculatorAgrees && !population) {
+        row(Statistic::PositivePredictiveValue).value =
+            CalculatorPercent(outcome.pppText, stats.positivePredictiveValue);
+    }
     if (population) {
-        x.statistics[4].note = EnteredPrevalenceNote();
-        for (const int i : {5, 6, 7}) {
-            if (x.statistics[i].note.empty()) x.statistics[i].note = AtEnteredPrevalenceNote();
+        row(Statistic::Prevalence).note = EnteredPrevalenceNote();
+        for (const Statistic s :
+             {Statistic::PositivePredictiveValue, Statistic::NegativePredictiveValue,
+              Statistic::DisorderAfterNegative, Statistic::Accuracy}) {
+            if (row(s).note.empty()) row(s).note = AtEnteredPrevalenceNote();
         }
     }
-    const std::string& ppv = ppvRow.value;
-    const std::string& npv = x.statistics[6].value;
+
+    ShownPercents& shown = x.shown;
+    shown.prevalence = ValueOf(stats.prevalence, Scale::Percent);
+    shown.withoutDisorder = ComplementOf(stats.prevalence);
+    shown.sensitivity = ValueOf(stats.sensitivity, Scale::Percent);
+    shown.missRate = ComplementOf(stats.sensitivity);
+    shown.specificity = ValueOf(stats.specificity, Scale::Percent);
+    shown.falsePositiveRate = ComplementOf(stats.specificity);
+    const auto value = [&](Statistic s) {
+        const std::string& v = row(s).value;
+        return v == kUndefined ? std::string() : v;
+    };
+    shown.positivePredictive = value(Statistic::PositivePredictiveValue);
+    shown.negativePredictive = value(Statistic::NegativePredictiveValue);
+    shown.disorderAfterNegative = value(Statistic::DisorderAfterNegative);
 
     if (!x.personsAreCounts) {
-        const auto tells = [&](const PersonsTree& t) {
-            return PercentOf(t.truePositives, t.Positives()) == ppv &&
-                   PercentOf(t.trueNegatives, t.Negatives()) == npv;
-        };
-        const auto* const chosen =
-            std::find(std::begin(kPopulationSizes), std::end(kPopulationSizes), rq.populationSize);
-        if (chosen != std::end(kPopulationSizes)) {
-            x.persons = SplitPopulation(*chosen, prevalence, sensitivity, falsePositiveRate);
-        } else {
-            for (const std::uint64_t n : kPopulationSizes) {
-                x.persons = SplitPopulation(n, prevalence, sensitivity, falsePositiveRate);
-                if (tells(x.persons)) break;
-            }
+        // The story is told for as few people as show every figure as the table does, so that a
+        // teacher's whole persons never contradict the percentages beside them.
+        for (const std::uint64_t n : kPopulationSizes) {
+            const PersonsTree t = SplitPopulation(n, prevalence, sensitivity, falsePositiveRate);
+            if (!Misfit(t, shown)) x.sizes.push_back(n);
         }
-        if (!tells(x.persons)) {
-            x.notes.push_back(RoundedPersonsNote());
+        const auto chosen = std::find(x.sizes.begin(), x.sizes.end(), rq.populationSize);
+        const std::uint64_t size = chosen != x.sizes.end() ? *chosen
+                                   : x.sizes.empty()       ? std::end(kPopulationSizes)[-1]
+                                                           : x.sizes.front();
+        x.persons = SplitPopulation(size, prevalence, sensitivity, falsePositiveRate);
+        if (const auto misfit = Misfit(x.persons, shown)) {
+            x.notes.push_back(RoundedPersonsNote(size, misfit->first, misfit->second));
         }
     }
-    const PersonsTree& t = x.persons;
-    x.positiveSentence = PositiveSentence(t, PercentOf(t.truePositives, t.Positives()));
-    x.negativeSentence = NegativeSentence(t, PercentOf(t.trueNegatives, t.Negatives()));
+    x.positiveSentence =
+        PositiveSentence(x.persons, shown.positivePredictive,
+                         population ? std::optional(shown.prevalence) : std::nullopt);
+    x.negativeSentence =
+        NegativeSentence(x.persons, shown.negativePredictive, shown.disorderAfterNegative);
     return x;
 }
 
@@ -181,7 +252,8 @@ std::string Explanation::PlainText() const {
     for (const auto& note : notes) out += note + "\n";
     out += "\n" + TableHead() + "\n";
     for (const auto& row : statistics) {
-        out += row.name + "\t" + row.value + "\t" + row.interval + "\t" + row.note + "\n";
+        out += row.name + "\t" + row.value + "\t" + row.lower + "\t" + row.upper + "\t" + row.note +
+               "\n";
     }
     if (!statisticsNote.empty()) out += statisticsNote + "\n";
     return out + "\n" + methods + "\n";

@@ -20,26 +20,70 @@ struct ExplanationRequest {
     std::string_view tp{}, fp{}, fn{}, tn{}, pre{}, dt{}, t{};
     // Prevalence in the population tested, in percent; empty for the table's own. Counts only.
     std::string_view populationPrevalence{};
-    // One of kPopulationSizes; anything else picks the smallest that tells the predictive
-    // values as they are computed.
+    // One of the sizes that reproduce every figure (Explanation::sizes); anything else picks the
+    // smallest of them.
     std::uint64_t populationSize = 0;
 };
 
 enum class ExplainedInput { None, Counts, Percentages };
 
+// The table's rows, in the order they stand.
+enum class Statistic {
+    Sensitivity,
+    Specificity,
+    PositiveLikelihoodRatio,
+    NegativeLikelihoodRatio,
+    DiagnosticOddsRatio,
+    YoudenIndex,
+    NumberNeededToDiagnose,
+    Prevalence,
+    PositivePredictiveValue,
+    NegativePredictiveValue,
+    DisorderAfterNegative,
+    Accuracy,
+};
+
+// The percentages the story shows, each of which its whole persons must show alike.
+enum class Share {
+    Prevalence,
+    WithoutDisorder,
+    Sensitivity,
+    MissRate,
+    FalsePositiveRate,
+    Specificity,
+    PositivePredictive,
+    NegativePredictive,
+    DisorderAfterNegative,
+};
+
 struct StatisticRow {
     std::string name;      // "Sensitivity (%)"
-    std::string value;     // "89.5", "2.41" or "undefined"
-    std::string interval;  // "85.1–93", or empty
+    std::string value;     // "89.5", "2.41", "infinite" or "undefined"
+    std::string lower;     // the 95% interval's bounds, or empty
+    std::string upper;     // "infinite" where it has no upper end
+    std::string interval;  // both, as the window shows them: "85.1–93.0"
     std::string note;      // why a value is undefined, or how its interval was found
+};
+
+// The percentages that the sentences and the pictures show, written as the table writes them,
+// without the sign; empty where the figure is undefined.
+struct ShownPercents {
+    std::string prevalence, withoutDisorder;
+    std::string sensitivity, missRate;
+    std::string falsePositiveRate, specificity;
+    std::string positivePredictive, negativePredictive, disorderAfterNegative;
 };
 
 struct Explanation {
     ExplainedInput input = ExplainedInput::None;
     std::string missing;  // None: which fields to fill in
     PersonsTree persons;
-    // The persons are the entered counts; otherwise persons.total is one of kPopulationSizes.
+    // The persons are the entered counts; otherwise persons.total is one of `sizes`.
     bool personsAreCounts = false;
+    // The sizes of kPopulationSizes whose whole persons show every percentage as the table does;
+    // empty for the entered counts, and where none does (the persons are then a million).
+    std::vector<std::uint64_t> sizes;
+    ShownPercents shown;
     std::string positiveSentence;
     std::string negativeSentence;
     std::vector<std::string> notes;  // about the persons and the input, each one sentence
@@ -50,7 +94,8 @@ struct Explanation {
     std::string statisticsNote;  // why there are no intervals, if there are none
     std::string methods;
 
-    // Everything above as plain text, the table tab-separated.
+    // Everything above as plain text, the table tab-separated with the bounds in columns of
+    // their own, for a spreadsheet.
     std::string PlainText() const;
 };
 

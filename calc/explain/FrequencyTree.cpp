@@ -28,10 +28,10 @@ void TreeBox(Drawing& d, double centre, double top, double width, std::uint64_t 
 
 // A branch from a box down to one of its two children, its percentage (and the figure's name,
 // where it has one) beside the line on the outer side, clear of the slanting line.
-void TreeBranch(Drawing& d, Point from, Point to, const Estimate& figure, bool complement,
+void TreeBranch(Drawing& d, Point from, Point to, const std::string& shown,
                 const std::string& name) {
     d.Line(from, to, Ink::Text, 1.2);
-    if (!figure.Defined()) return;
+    if (shown.empty()) return;
     const bool left = to.x < from.x;
     const auto lineX = [&](double y) {
         return from.x + (to.x - from.x) * (y - from.y) / (to.y - from.y);
@@ -42,7 +42,7 @@ void TreeBranch(Drawing& d, Point from, Point to, const Estimate& figure, bool c
         d.Text({x, baseline}, text, Ink::Text, size, bold, left ? Align::Right : Align::Left);
     };
     const double middle = (from.y + to.y) / 2;
-    const std::string percent = ShareText(complement ? 1 - figure.value : figure.value);
+    const std::string percent = PercentSign(shown);
     if (!name.empty()) {
         beside(middle - 4, name, 11, false);
         beside(middle + 10, percent, 12, true);
@@ -55,22 +55,22 @@ void TreeBranch(Drawing& d, Point from, Point to, const Estimate& figure, bool c
 
 Drawing FrequencyTree(const Explanation& x) {
     const PersonsTree& t = x.persons;
-    const TestStatistics& f = x.figures;
+    const ShownPercents& f = x.shown;
     Drawing d = Canvas(280);
     const double levels[] = {8, 96, 184};
     const auto topOf = [](double centre, double level) { return Point{centre, level}; };
     const auto bottomOf = [](double centre, double level) {
         return Point{centre, level + kBoxHeight};
     };
-    TreeBranch(d, bottomOf(320, levels[0]), topOf(160, levels[1]), f.prevalence, false,
+    TreeBranch(d, bottomOf(320, levels[0]), topOf(160, levels[1]), f.prevalence,
                PrevalenceBranch());
-    TreeBranch(d, bottomOf(320, levels[0]), topOf(480, levels[1]), f.prevalence, true, "");
-    TreeBranch(d, bottomOf(160, levels[1]), topOf(80, levels[2]), f.sensitivity, false,
+    TreeBranch(d, bottomOf(320, levels[0]), topOf(480, levels[1]), f.withoutDisorder, "");
+    TreeBranch(d, bottomOf(160, levels[1]), topOf(80, levels[2]), f.sensitivity,
                SensitivityBranch());
-    TreeBranch(d, bottomOf(160, levels[1]), topOf(240, levels[2]), f.sensitivity, true, "");
-    TreeBranch(d, bottomOf(480, levels[1]), topOf(400, levels[2]), f.specificity, true,
+    TreeBranch(d, bottomOf(160, levels[1]), topOf(240, levels[2]), f.missRate, "");
+    TreeBranch(d, bottomOf(480, levels[1]), topOf(400, levels[2]), f.falsePositiveRate,
                FalsePositiveRateBranch());
-    TreeBranch(d, bottomOf(480, levels[1]), topOf(560, levels[2]), f.specificity, false,
+    TreeBranch(d, bottomOf(480, levels[1]), topOf(560, levels[2]), f.specificity,
                SpecificityBranch());
 
     TreeBox(d, 320, levels[0], 150, t.total, TreeTopName(t.total), false);
@@ -81,9 +81,9 @@ Drawing FrequencyTree(const Explanation& x) {
     TreeBox(d, 400, levels[2], 140, t.falsePositives, TestName(t.falsePositives, true), true);
     TreeBox(d, 560, levels[2], 140, t.trueNegatives, TestName(t.trueNegatives, false), false);
 
-    const std::string line = PositiveLine(t);
+    const std::string line = PositiveLine(t, f.positivePredictive);
     d.Text({320, 262}, line, Ink::Text, 13, false, Align::Centre);
-    d.description = TreeDescription(t);
+    d.description = TreeDescription(t, f.positivePredictive);
     return d;
 }
 

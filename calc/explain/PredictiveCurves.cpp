@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Figures.h"
 #include "calc/explain/PictureCanvas.h"
 #include "calc/explain/Wording.h"
 
@@ -53,8 +54,10 @@ void Square(Drawing& d, Point centre) {
           Ink::Series2, 1.6);
 }
 
+// Both values at a prevalence, where they stand and as they are written.
 struct Values {
     std::optional<double> positive, negative;
+    std::string positiveText, negativeText;
 };
 
 // A marker across the plot with both values labelled beside it, on one side.
@@ -68,7 +71,7 @@ void Marker(Drawing& d, const Axes& a, double p, const Values& v, bool current, 
     d.Text({std::clamp(x - width / 2, 4.0, kWidth - 4 - width), labelBaseline}, place,
            current ? Ink::Accent : Ink::Text, 11, current);
 
-    const std::string texts[] = {PpvLabel(v.positive), NpvLabel(v.negative)};
+    const std::string texts[] = {PpvLabel(v.positiveText), NpvLabel(v.negativeText)};
     // The positive value rises with prevalence and the negative one falls: each label stands on
     // the side of its point that its curve leaves free.
     const double below = 15, above = -6;
@@ -105,7 +108,10 @@ void Marker(Drawing& d, const Axes& a, double p, const Values& v, bool current, 
 }
 
 Values ValuesAt(const Rates& rates, double p) {
-    return {PositivePredictiveAt(rates, p), NegativePredictiveAt(rates, p)};
+    Values v{PositivePredictiveAt(rates, p), NegativePredictiveAt(rates, p), "", ""};
+    if (v.positive) v.positiveText = Figure(*v.positive, Scale::Percent);
+    if (v.negative) v.negativeText = Figure(*v.negative, Scale::Percent);
+    return v;
 }
 
 }  // namespace
@@ -168,11 +174,13 @@ Drawing PredictiveCurves(const Explanation& x, std::optional<double> reading) {
     curve(PositivePredictiveAt, Ink::Series1, false);
     curve(NegativePredictiveAt, Ink::Series2, true);
 
+    // At the current prevalence the values are the table's, as it writes them.
     const Values now{
         f.positivePredictiveValue.Defined() ? std::optional(f.positivePredictiveValue.value)
                                             : std::nullopt,
         f.negativePredictiveValue.Defined() ? std::optional(f.negativePredictiveValue.value)
-                                            : std::nullopt};
+                                            : std::nullopt,
+        x.shown.positivePredictive, x.shown.negativePredictive};
     const double middle = (a.left + a.right) / 2;
     const double nowX = a.X(prevalence);
     // Each marker's labels stand on the side away from the other marker, where there is room.
@@ -207,10 +215,10 @@ Drawing PredictiveCurves(const Explanation& x, std::optional<double> reading) {
     std::optional<CurvesReading> read;
     if (reading) {
         const Values v = ValuesAt(f.rates, *reading);
-        read = CurvesReading{*reading, v.positive, v.negative};
+        read = CurvesReading{*reading, v.positiveText, v.negativeText};
     }
     d.description = CurvesDescription(static_cast<int>(a.lowLog),
-                                      {prevalence, now.positive, now.negative}, read);
+                                      {prevalence, now.positiveText, now.negativeText}, read);
     return d;
 }
 

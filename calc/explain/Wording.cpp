@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/TextNumber.h"
+#include "calc/Figures.h"
 
 namespace calc {
 
@@ -20,30 +20,12 @@ std::string GroupedText(std::uint64_t n) {
     return out;
 }
 
-std::string LeadingZero(std::string number) {
-    if (!number.empty() && number.front() == '.') number.insert(0, "0");
-    return number;
+std::string ShareText(double fraction) {
+    return PercentSign(Figure(fraction, Scale::Percent));
 }
 
-// The calculator's own rounding, so that both windows show a value alike.
-std::string PercentText(double fraction) {
-    return LeadingZero(Format(fraction * 100, "###.#"));
-}
-
-std::string ShareText(double p) {
-    const double gap = std::min(p, 1 - p) * 100;
-    if (gap <= 0 || gap >= 0.05) return PercentText(p) + "%";
-    const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(gap))));
-    return LeadingZero(
-               Format(p * 100, "#." + std::string(static_cast<std::size_t>(decimals), '#'))) +
-           "%";
-}
-
-std::string RatioText(double value) {
-    std::string text = LeadingZero(Format(value, "#.##"));
-    const auto point = text.find('.');
-    if (point == std::string::npos) return text + ".00";
-    return text.size() - point == 2 ? text + "0" : text;
+std::string PercentSign(const std::string& percent) {
+    return percent + "%";
 }
 
 std::string RangeText(const std::string& lower, const std::string& upper) {
@@ -125,9 +107,12 @@ std::string RefusedPopulationNote(PopulationRefusal why) {
     return std::string(refusal) + "; the table's own is used.";
 }
 
-std::string PositiveSentence(const PersonsTree& t, const std::string& ppv) {
-    std::string s = "Of " + People(t.total) + ", " + GroupedText(t.diseased) + Has(t.diseased) +
-                    " the disorder.";
+std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
+                             const std::optional<std::string>& enteredPrevalence) {
+    std::string s = enteredPrevalence ? "At the entered prevalence of " +
+                                            PercentSign(*enteredPrevalence) + ": of "
+                                      : "Of ";
+    s += People(t.total) + ", " + GroupedText(t.diseased) + Has(t.diseased) + " the disorder.";
     if (t.diseased > 0) {
         s += " " + GroupedText(t.truePositives) + " of these " + GroupedText(t.diseased) +
              Tests(t.truePositives) + " positive.";
@@ -139,20 +124,22 @@ std::string PositiveSentence(const PersonsTree& t, const std::string& ppv) {
     if (t.Positives() > 0) {
         s += " So " + GroupedText(t.truePositives) + " of the " + People(t.Positives()) +
              WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
-             ppv + "%).";
+             PercentSign(ppv) + ").";
     } else {
         s += " So no one tests positive, and the positive predictive value is undefined.";
     }
     return s;
 }
 
-std::string NegativeSentence(const PersonsTree& t, const std::string& npv) {
+std::string NegativeSentence(const PersonsTree& t, const std::string& npv,
+                             const std::string& disorderAfterNegative) {
     if (t.Negatives() == 0) {
         return "No one tests negative, so the negative predictive value is undefined.";
     }
     return "Of the " + People(t.Negatives()) + WhoTests(t.Negatives()) + " negative, " +
            GroupedText(t.trueNegatives) + (t.trueNegatives == 1 ? " does" : " do") +
-           " not have the disorder (" + npv + "%).";
+           " not have the disorder (" + PercentSign(npv) + "), so " +
+           PercentSign(disorderAfterNegative) + " of those who test negative have the disorder.";
 }
 
 std::string StatisticName(Statistic s) {
@@ -165,12 +152,20 @@ std::string StatisticName(Statistic s) {
             return "Positive likelihood ratio";
         case Statistic::NegativeLikelihoodRatio:
             return "Negative likelihood ratio";
+        case Statistic::DiagnosticOddsRatio:
+            return "Diagnostic odds ratio";
+        case Statistic::YoudenIndex:
+            return "Youden's index";
+        case Statistic::NumberNeededToDiagnose:
+            return "Number needed to diagnose";
         case Statistic::Prevalence:
             return "Prevalence (%)";
         case Statistic::PositivePredictiveValue:
             return "Positive predictive value (%)";
         case Statistic::NegativePredictiveValue:
             return "Negative predictive value (%)";
+        case Statistic::DisorderAfterNegative:
+            return "Disorder after a negative test (%)";
         case Statistic::Accuracy:
             return "Accuracy (%)";
     }
@@ -199,8 +194,8 @@ std::string HalfAddedNote() {
     return "0.5 added to every cell for the interval";
 }
 
-std::string FromZeroCountNote() {
-    return "a count is 0: interval from its Clopper\u2013Pearson interval";
+std::string AdjustedLogitNote() {
+    return "sensitivity or specificity is 0 or 100%: adjusted logit interval";
 }
 
 std::string EnteredPrevalenceNote() {
@@ -215,23 +210,69 @@ std::string NoIntervalsNote() {
     return "Percentages carry no sample sizes, so these figures have no confidence intervals.";
 }
 
-std::string RoundedPersonsNote() {
-    return "The persons are rounded, so their predictive values differ from the table's.";
+namespace {
+
+const char* ShareName(Share share) {
+    switch (share) {
+        case Share::Prevalence:
+            return "the prevalence";
+        case Share::WithoutDisorder:
+            return "the share without the disorder";
+        case Share::Sensitivity:
+            return "the sensitivity";
+        case Share::MissRate:
+            return "the share of those with the disorder who test negative";
+        case Share::FalsePositiveRate:
+            return "the false-positive rate";
+        case Share::Specificity:
+            return "the specificity";
+        case Share::PositivePredictive:
+            return "the positive predictive value";
+        case Share::NegativePredictive:
+            return "the negative predictive value";
+        case Share::DisorderAfterNegative:
+            return "the share with the disorder among those who test negative";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told) {
+    return "Whole persons cannot show every figure even of " + People(persons) + ": for them " +
+           ShareName(share) + " is " + (told == kUndefined ? told : PercentSign(told)) +
+           ". The table's figures are exact.";
+}
+
+std::string TablePrevalenceNote() {
+    return "The predictive values and the accuracy hold only where the table's prevalence is that "
+           "of the population tested; for a case-control study, enter the population's "
+           "prevalence under \"Prevalence in the population tested\".";
+}
+
+std::string BothInputsNote() {
+    return "The table is used; the percentages entered beside it are not.";
 }
 
 std::string Methods() {
     return "Methods: sensitivity, specificity, prevalence, accuracy and the predictive values of "
            "the table are proportions of the sample, with exact Clopper\u2013Pearson 95% "
-           "confidence intervals. The likelihood ratios have intervals by the log method (Altman "
-           "et al., Statistics with Confidence, 2nd ed., 2000), with 0.5 added to every cell when "
-           "a cell the interval needs is 0. Predictive values at an entered prevalence have the "
-           "standard logit intervals of Mercaldo, Lau and Zhou (Statistics in Medicine 26, 2007), "
-           "or, where a value is 0 or 100%, the Clopper\u2013Pearson interval of the proportion "
-           "whose count is 0. Persons are rounded to whole persons, halves up.";
+           "confidence intervals. The likelihood ratios and the diagnostic odds ratio have "
+           "intervals by the log method (Altman et al., Statistics with Confidence, 2nd ed., "
+           "2000), from the cells as they are when none is 0 and with 0.5 added to each of the "
+           "four otherwise; a ratio whose denominator alone is 0 is infinite. Youden's index has "
+           "as bounds those of sensitivity and specificity added, less 1, and the number needed "
+           "to diagnose their reciprocals. Predictive values at an entered prevalence have the "
+           "logit intervals of Mercaldo, Lau and Zhou (Statistics in Medicine 26, 2007): the "
+           "standard one, or the adjusted one where sensitivity or specificity is 0 or 100%. "
+           "Figures are rounded from their exact values, halves away from zero: percentages to "
+           "one decimal, or to two significant digits of their distance from 0 or 100% where one "
+           "decimal would hide it; ratios to three significant digits. Persons are whole persons, "
+           "rounded the same way.";
 }
 
 std::string TableHead() {
-    return "Statistic\tValue\t95% confidence interval\tNote";
+    return "Statistic\tValue\tLower 95% limit\tUpper 95% limit\tNote";
 }
 
 // ---- The frequency tree ----
@@ -261,20 +302,19 @@ std::string SpecificityBranch() {
     return "specificity";
 }
 
-std::string PositiveLine(const PersonsTree& t) {
+std::string PositiveLine(const PersonsTree& t, const std::string& ppv) {
     if (t.Positives() == 0) return "No one tests positive";
     return GroupedText(t.truePositives) + " of " + GroupedText(t.Positives()) +
            WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
-           PercentText(static_cast<double>(t.truePositives) / static_cast<double>(t.Positives())) +
-           "%)";
+           PercentSign(ppv) + ")";
 }
 
-std::string TreeDescription(const PersonsTree& t) {
-    return PositiveLine(t) + ". A tree of " + People(t.total) + ": " + GroupedText(t.diseased) +
-           " with the disorder, of whom " + GroupedText(t.truePositives) + " test positive and " +
-           GroupedText(t.falseNegatives) + " negative; " + GroupedText(t.Healthy()) +
-           " without it, of whom " + GroupedText(t.falsePositives) + " test positive and " +
-           GroupedText(t.trueNegatives) + " negative.";
+std::string TreeDescription(const PersonsTree& t, const std::string& ppv) {
+    return PositiveLine(t, ppv) + ". A tree of " + People(t.total) + ": " +
+           GroupedText(t.diseased) + " with the disorder, of whom " + GroupedText(t.truePositives) +
+           " test positive and " + GroupedText(t.falseNegatives) + " negative; " +
+           GroupedText(t.Healthy()) + " without it, of whom " + GroupedText(t.falsePositives) +
+           " test positive and " + GroupedText(t.trueNegatives) + " negative.";
 }
 
 // ---- The icon arrays ----
@@ -285,7 +325,7 @@ const char* Result(bool positive) {
     return positive ? "positive" : "negative";
 }
 
-std::string Scale(std::uint64_t perIcon, bool bothArrays, bool parts) {
+std::string IconScale(std::uint64_t perIcon, bool bothArrays, bool parts) {
     return ": " + GroupedText(perIcon) + (perIcon == 1 ? " person" : " persons") +
            (bothArrays ? " in both arrays" : "") + (parts ? "; part of an icon: fewer" : "");
 }
@@ -301,11 +341,11 @@ std::string NoOneTests(bool positive) {
 }
 
 std::string EachIcon(std::uint64_t perIcon, bool bothArrays, bool parts) {
-    return "each icon" + Scale(perIcon, bothArrays, parts);
+    return "each icon" + IconScale(perIcon, bothArrays, parts);
 }
 
 std::string IconScaleDescription(std::uint64_t perIcon, bool bothArrays, bool parts) {
-    return "Each icon" + Scale(perIcon, bothArrays, parts) + ".";
+    return "Each icon" + IconScale(perIcon, bothArrays, parts) + ".";
 }
 
 std::string WithDisorderLegend(std::uint64_t n) {
@@ -356,8 +396,8 @@ std::string PlaceText(double p, bool current, double highest) {
 
 namespace {
 
-std::string ValueText(std::optional<double> v) {
-    return v ? PercentText(*v) + "%" : kUndefined;
+std::string ValueText(const std::string& percent) {
+    return percent.empty() ? kUndefined : PercentSign(percent);
 }
 
 std::string ValuesInWords(const CurvesReading& r) {
@@ -371,12 +411,12 @@ std::string At(double p) {
 
 }  // namespace
 
-std::string PpvLabel(std::optional<double> value) {
-    return "PPV " + ValueText(value);
+std::string PpvLabel(const std::string& percent) {
+    return "PPV " + ValueText(percent);
 }
 
-std::string NpvLabel(std::optional<double> value) {
-    return "NPV " + ValueText(value);
+std::string NpvLabel(const std::string& percent) {
+    return "NPV " + ValueText(percent);
 }
 
 std::string PpvLegend() {

@@ -6,6 +6,7 @@
 
 #include "calc/NaturalFrequencies.h"
 #include "calc/Statistics.h"
+#include "calc/explain/Explanation.h"
 
 // Every sentence, label and number word that the explanation and its pictures say, in one
 // place: to read them, to keep them consistent, and to translate them.
@@ -16,18 +17,12 @@ namespace calc {
 // Persons grouped by commas ("9,671"), whatever the desktop's language, as the calculator's
 // numbers ignore it too.
 std::string GroupedText(std::uint64_t n);
-// A fraction as a percentage without its sign, rounded as the calculator rounds, with the zero
-// before a point that a sentence or a picture needs ("0.5", "4.8", "100").
-std::string PercentText(double fraction);
-// ".5" as "0.5"; any other number as it is.
-std::string LeadingZero(std::string number);
-// A share with its sign, as PercentText writes it, except where that would round a share that is
-// neither none nor all to 0% or 100%: then with two significant digits of its distance from
-// there, so that one person in a million still shows.
+// A fraction from 0 to 1 as a percentage with its sign, at the table's precision ("4.8%",
+// "99.96%").
 std::string ShareText(double fraction);
-// A ratio with two decimals ("2.41", "0.17").
-std::string RatioText(double value);
-// An interval from its two bounds as written: "85.1–93".
+// A percentage as the table writes it, with its sign: "4.8" as "4.8%".
+std::string PercentSign(const std::string& percent);
+// An interval from its two bounds as written: "85.1–93.0".
 std::string RangeText(const std::string& lower, const std::string& upper);
 
 // ---- The explanation ----
@@ -46,29 +41,27 @@ std::string MissingInput(const bool countMissing[4], const bool percentMissing[3
 enum class PopulationRefusal { NotANumber, AboveHundred, NoneDiseased, NoneHealthy };
 std::string RefusedPopulationNote(PopulationRefusal why);
 
-// The persons told in sentences, with the predictive values as the table writes them.
-std::string PositiveSentence(const PersonsTree& t, const std::string& ppv);
-std::string NegativeSentence(const PersonsTree& t, const std::string& npv);
+// The persons told in sentences, with the percentages as the table writes them; the first says
+// so where the story is told at a prevalence entered for the population tested.
+std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
+                             const std::optional<std::string>& enteredPrevalence);
+std::string NegativeSentence(const PersonsTree& t, const std::string& npv,
+                             const std::string& disorderAfterNegative);
 
-enum class Statistic {
-    Sensitivity,
-    Specificity,
-    PositiveLikelihoodRatio,
-    NegativeLikelihoodRatio,
-    Prevalence,
-    PositivePredictiveValue,
-    NegativePredictiveValue,
-    Accuracy,
-};
 std::string StatisticName(Statistic s);
 // Why a figure has no value.
 std::string UndefinedReason(Undefined why);
 std::string HalfAddedNote();
-std::string FromZeroCountNote();
+std::string AdjustedLogitNote();
 std::string EnteredPrevalenceNote();
 std::string AtEnteredPrevalenceNote();
 std::string NoIntervalsNote();
-std::string RoundedPersonsNote();
+// Where no size up to a million shows every percentage alike: which one its persons show
+// otherwise, and how.
+std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told);
+// The table's predictive values and accuracy rest on its own prevalence.
+std::string TablePrevalenceNote();
+std::string BothInputsNote();
 std::string Methods();
 // The head of the copied table, its columns tab-separated.
 std::string TableHead();
@@ -84,9 +77,9 @@ std::string PrevalenceBranch();
 std::string SensitivityBranch();
 std::string FalsePositiveRateBranch();
 std::string SpecificityBranch();
-// "15 of 314 who test positive have the disorder (4.8%)".
-std::string PositiveLine(const PersonsTree& t);
-std::string TreeDescription(const PersonsTree& t);
+// "15 of 314 who test positive have the disorder (4.8%)", with the table's PPV.
+std::string PositiveLine(const PersonsTree& t, const std::string& ppv);
+std::string TreeDescription(const PersonsTree& t, const std::string& ppv);
 
 // ---- The icon arrays ----
 
@@ -111,13 +104,14 @@ std::string HighestPrevalenceText();
 std::string PrevalenceAxisName();
 // Where a marker stands: "prevalence 0.3%", "reading 2%: at the right end".
 std::string PlaceText(double prevalence, bool current, double highest);
-std::string PpvLabel(std::optional<double> value);
-std::string NpvLabel(std::optional<double> value);
+// "PPV 4.8%", "NPV undefined", from a percentage as the table writes it (empty: undefined).
+std::string PpvLabel(const std::string& percent);
+std::string NpvLabel(const std::string& percent);
 std::string PpvLegend();
 std::string NpvLegend();
 struct CurvesReading {
     double prevalence;
-    std::optional<double> positive, negative;
+    std::string positive, negative;  // as PpvLabel takes them
 };
 std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
                               const std::optional<CurvesReading>& reading);

@@ -41,12 +41,12 @@ TEST(PicturesTest, TreeCountsBranchesAndThePositives) {
     } rows[] = {
         // clang-format off
         {kWorked, "10,000 30 9,970 15 15 299 9,671 ", "15 299 ",
-         {"0.3%", "3%", "50%", "50%", "97%", "99.7%"}, "15 of 314 who test positive have the disorder (4.8%)"},
+         {"0.3%", "3.0%", "50.0%", "50.0%", "97.0%", "99.7%"}, "15 of 314 who test positive have the disorder (4.8%)"},
         // No one has the disorder: the sensitivity's branches carry no percentage.
         {{.tp = "0", .fp = "5", .fn = "0", .tn = "7"}, "12 0 12 0 0 5 7 ", "0 5 ",
-         {"0%", "100%", "41.7%", "58.3%"}, "0 of 5 who test positive have the disorder (0%)"},
+         {"0.0%", "100.0%", "41.7%", "58.3%"}, "0 of 5 who test positive have the disorder (0.0%)"},
         {{.tp = "0", .fp = "0", .fn = "3", .tn = "9"}, "12 3 9 0 3 0 9 ", "0 0 ",
-         {"0%", "0%", "100%", "100%", "25%", "75%"}, "No one tests positive"},
+         {"0.0%", "0.0%", "100.0%", "100.0%", "25.0%", "75.0%"}, "No one tests positive"},
         // One in a million does not round away to 0% or 100%.
         {{.pre = "0.0001", .dt = "99.9", .t = "0.1"}, "1,000,000 1 999,999 1 0 1,000 998,999 ", "1 1,000 ",
          {"0.0001%", "99.9999%", "99.9%", "0.1%", "0.1%", "99.9%"}, "1 of 1,001 who test positive has the disorder (0.1%)"},
