@@ -48,7 +48,9 @@ TEST(ExplanationTest, LiverScanTable) {
         const auto& row = RowOf(x, r.row);
         SCOPED_TRACE(row.name + " at '" + r.population + "'");
         EXPECT_EQ(row.value, r.value);
-        if (*r.interval) EXPECT_EQ(row.interval, r.interval);
+        if (*r.interval) {
+            EXPECT_EQ(row.interval, r.interval);
+        }
     }
 }
 
