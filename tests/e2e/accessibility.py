@@ -68,7 +68,8 @@ def test(binary):
         table = d.find("TABLE", "Statistics", window)
         rows = [[d.Atspi.Table.get_accessible_at(table, r, c).get_name() for c in range(3)]
                 for r in range(d.Atspi.Table.get_n_rows(table))]
-        check(["Positive predictive value (%)", "4.8", "2.7–7.8"] in rows,
+        check(["Positive predictive value (%)", "4.8", "2.7–7.8"] in rows
+              and ["Diagnostic odds ratio", "32.3", "15.7–66.8"] in rows,
               f"the statistics read {rows}")
 
         # The pictures painted on the screen: persons with the disorder in vermillion, those
@@ -118,6 +119,14 @@ def test(binary):
         texts = " ".join(svg.itertext())
         check(svg.tag.endswith("svg") and "PPV" in texts and "NPV" in texts,
               f"the saved picture is <{svg.tag}> reading {texts[:200]!r}")
+
+        # No false positives: the positive likelihood ratio is infinite, not undefined.
+        d.xdotool("windowraise", str(d.calc))
+        d.click(309, 147)
+        d.xdotool("key", "--delay", "30", "End", "BackSpace", "BackSpace", "BackSpace", "0")
+        expect("the positive likelihood ratio without false positives",
+               lambda: [d.Atspi.Table.get_accessible_at(table, 2, c).get_name() for c in (0, 1)],
+               ["Positive likelihood ratio", "infinite"])
 
         d.request_close(d.calc)
         d.check_exit(0, "after closing the calculator")
