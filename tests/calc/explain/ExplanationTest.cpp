@@ -166,6 +166,12 @@ TEST(ExplanationTest, ChoosesTheInputOrSaysWhatIsMissing) {
         // The calculator takes the percentages here, so the explanation must too.
         {{"0", "5", "3", "2", "0.3", "50", "3"}, ExplainedInput::Percentages, "4.8"},
         {{"15", "0", "15", "9671", "", "", ""}, ExplainedInput::Counts, "100.0"},
+        // The calculator's digits, so that both windows show one value: 41 of 80 is exactly
+        // 51.25%, which the calculator's double shows as 51.2; but never its "100" or "0" for a
+        // value that is neither.
+        {{"41", "39", "1", "1", "", "", ""}, ExplainedInput::Counts, "51.2"},
+        {{"1", "499", "0", "1", "", "", ""}, ExplainedInput::Counts, "0.2"},
+        {{"99999", "1", "0", "1", "", "", ""}, ExplainedInput::Counts, "99.999"},
         {{"0", "0", "0", "0", "0.3", "50", "0"}, ExplainedInput::Percentages, "100.0"},
         {{"0", "0", "0", "0", "", "", ""},
          ExplainedInput::None,
