@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-
 namespace {
 
 using calc::Explain;
@@ -149,6 +148,11 @@ TEST(ExplanationTest, NaturalFrequencies) {
               "Of 10,000 people, 30 have the disorder. 15 of these 30 test positive. Of the "
               "9,970 without the disorder, 299 also test positive. So 15 of the 314 people who "
               "test positive have the disorder (4.8%).");
+    EXPECT_EQ(
+        Explain({.tp = "231", .fp = "32", .fn = "27", .tn = "54", .populationPrevalence = "10"})
+            .positiveSentence.substr(0, 102),
+        "At the entered prevalence of 10.0%: of 10,000 people, 1,000 have the disorder. 895 "
+        "of these 1,000 test");
     EXPECT_EQ(worked.negativeSentence,
               "Of the 9,686 people who test negative, 9,671 do not have the disorder (99.8%), so "
               "0.2% of those who test negative have the disorder.");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <set>
 #include <string>
@@ -75,6 +76,27 @@ TEST(PicturesTest, TreeCountsBranchesAndThePositives) {
         EXPECT_EQ(percents, r.percents);
         EXPECT_EQ(tree.description.rfind(r.line + ". ", 0), 0u);
     }
+    // Each branch's name stands beside its own branch, over its own percentage: from left to
+    // right the branches to the tested persons' boxes, then the two of the top box.
+    const auto labels = All<Label>(calc::FrequencyTree(calc::Explain(kWorked)));
+    std::multimap<double, std::string> named;
+    for (const Label& l : labels) {
+        const std::set<std::string> names{"prevalence", "sensitivity", "false-positive rate",
+                                          "specificity"};
+        if (!names.count(l.text)) continue;
+        const Label* below = nullptr;
+        for (const Label& p : labels) {
+            const bool under = p.text.back() == '%' && p.at.y > l.at.y && p.at.y < l.at.y + 20;
+            if (under && (!below || std::abs(p.at.x - l.at.x) < std::abs(below->at.x - l.at.x))) {
+                below = &p;
+            }
+        }
+        named.emplace(l.at.x, l.text + " " + (below ? below->text : "?"));
+    }
+    std::string order;
+    for (const auto& n : named) order += n.second + "; ";
+    EXPECT_EQ(order,
+              "sensitivity 50.0%; prevalence 0.3%; false-positive rate 3.0%; specificity 97.0%; ");
 }
 
 TEST(PicturesTest, IconArraysShareOneScaleAndDrawPartsAsParts) {
