@@ -302,6 +302,7 @@ void ControlWnd::CalculateBtn_Action() {
 void ControlWnd::ClearBtn_Action() {
     for (const char* name : kEntryFields) Find<EditField>(name).SetText("");
     Find<EditField>("pppFld").SetText("");
+    if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().StartNewCase();
     Find<EditField>("tpFld").SetFocus();
 }
 

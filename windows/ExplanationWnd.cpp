@@ -169,6 +169,12 @@ void ExplanationWnd::Recalculate() {
     DrawCurves();
 }
 
+void ExplanationWnd::StartNewCase() {
+    reading_.reset();
+    Find<PopupMenu>("SizePop").SetListIndex(0);
+    Find<EditField>("popPreFld").SetText("");
+}
+
 void ExplanationWnd::DrawCurves() {
     Find<PictureView>("CurvesPic").SetDrawing(calc::PredictiveCurves(shown_, reading_));
 }

@@ -18,6 +18,9 @@ class ExplanationWnd : public framework::Window {
     std::string CopyText() const override;
     // Reads the calculator's entry fields and shows what they say.
     void Recalculate();
+    // The calculator's Clear starts a new case: the population and the size the story was told
+    // for belonged to the case before, and would silently change the next one.
+    void StartNewCase();
 
   protected:
     void Layout() override;

@@ -5,8 +5,9 @@
 # in a field (only a real desktop shows whether a field swallows the shortcut) brings up the
 # Explanation window, read the same way: its pictures painted on the screen, described on the bus,
 # reached with Tab; the arrow keys move the curves' reading, and Shift+Ctrl+S saves the focused
-# picture through the real save dialog. Closing the calculator then ends the program, every
-# window and all.
+# picture through the real save dialog. Clear in the calculator starts a new case there too,
+# without the population prevalence typed for the one before. Closing the calculator then ends
+# the program, every window and all.
 
 import os
 import shutil
@@ -62,9 +63,11 @@ def test(binary):
         window = wait_for("the Explanation window on the bus",
                           lambda: d.window_titled("Explanation") and d.find("FRAME", "Explanation"))
         sentence = "So 15 of the 314 people who test positive have the disorder (4.8%)."
-        wait_for(f"the explanation to read {sentence}",
-                 lambda: (node := d.find("TEXT", "Explanation", window))
-                 and sentence in d.Atspi.Text.get_text(node, 0, -1))
+
+        def explained():
+            node = d.find("TEXT", "Explanation", window)
+            return node and d.Atspi.Text.get_text(node, 0, -1)
+        wait_for(f"the explanation to read {sentence}", lambda: sentence in (explained() or ""))
         table = d.find("TABLE", "Statistics", window)
         rows = [[d.Atspi.Table.get_accessible_at(table, r, c).get_name() for c in range(3)]
                 for r in range(d.Atspi.Table.get_n_rows(table))]
@@ -119,6 +122,27 @@ def test(binary):
         texts = " ".join(svg.itertext())
         check(svg.tag.endswith("svg") and "PPV" in texts and "NPV" in texts,
               f"the saved picture is <{svg.tag}> reading {texts[:200]!r}")
+
+        # A new case starts clean: after Clear the explanation drops the population prevalence
+        # typed for the case before. A click gives the window its focus back after the dialog.
+        box = d.Atspi.Component.get_extents(images[PICTURES[2]], d.Atspi.CoordType.SCREEN)
+        d.xdotool("mousemove", str(box.x + 20), str(box.y + 20), "click", "1")
+        prevalence = "Prevalence in the population tested (%)"
+        for _ in range(8):
+            if (now := d.focused()) == prevalence:
+                break
+            d.xdotool("key", "shift+Tab")
+            wait_for(f"Shift+Tab to move the focus on from {now!r}", lambda: d.focused() != now)
+        d.xdotool("type", "1")
+        wait_for("the explanation at the typed prevalence", lambda: "(14.4%)" in explained())
+        d.xdotool("windowraise", str(d.calc))
+        d.click(442, 405)  # Clear
+        d.xdotool("type", "--delay", "30", "15\t99\t15\t9671")
+        d.click(75, 405)  # Calculate
+        result = "Percent with positive test and disorder"
+        expect("the new case's result", lambda: d.fields()[result], "13.2")
+        expect("the explanation's prevalence", lambda: d.fields()[prevalence], "")
+        check("(13.2%)" in explained(), f"the new case is told as {explained()}")
 
         # No false positives: the positive likelihood ratio is infinite, not undefined.
         d.xdotool("windowraise", str(d.calc))

@@ -32,10 +32,18 @@ TEST_F(ExplanationWndTest, FollowsEveryKeystrokeThenCopiesAndPrintsIt) {
     auto* explanation =
         dynamic_cast<windows::ExplanationWnd*>(framework::FindImplicitWindow("ExplanationWnd"));
     ASSERT_NE(explanation, nullptr);
-    // field: "popPreFld" is the explanation's own, "Clear" the button. ppv: the positive
-    // predictive value's row, value and interval.
+    // field: "popPreFld" and "SizePop" are the explanation's own, "Clear" the button. ppv: the
+    // positive predictive value's row, value and interval.
     // clang-format off
     const struct { const char *field, *keys, *sentence, *ppv; } steps[] = {
+        {"tpFld", "90", "", ""},
+        {"fpFld", "10", "", ""},
+        {"fnFld", "10", "", ""},
+        {"tnFld", "90", "So 90 of the 100 people who test positive", "90.0 82.4–95.1"},
+        {"popPreFld", "0,5", "So 45 of the 1,040 people who test positive", "4.3 2.4–7.6"},
+        {"SizePop", "100", "So 450 of the 10,400 people who test positive", "4.3 2.4–7.6"},
+        // Neither the prevalence nor the size chosen for the case before carries over to the next.
+        {"Clear", "", "To explain a test, enter", ""},
         {"preFld", "0.3", "or the sensitivity and the false-positive rate.", ""},
         {"dtFld", "50", "or the false-positive rate.", ""},
         {"tFld", "3", "So 15 of the 314 people who test positive have the disorder (4.8%).", "4.8 "},
@@ -53,10 +61,8 @@ TEST_F(ExplanationWndTest, FollowsEveryKeystrokeThenCopiesAndPrintsIt) {
         SCOPED_TRACE(std::string(step.field) + " " + step.keys);
         if (std::string_view(step.field) == "Clear") Press("ClearBtn");
         for (const char* key = step.keys; *key; ++key) {
-            auto& field = explanation->FindControl(step.field)
-                              ? explanation->Find<framework::EditField>(step.field)
-                              : Field(step.field);
-            QTest::keyClicks(field.Widget(), QString(*key));
+            auto* control = explanation->FindControl(step.field);
+            QTest::keyClicks((control ? *control : Field(step.field)).Widget(), QString(*key));
         }
         const std::string sentences = explanation->Find<framework::TextView>("SentencesTxt").Text();
         EXPECT_NE(sentences.find(step.sentence), std::string::npos) << sentences;
