@@ -1,7 +1,7 @@
 #include "windows/ExplanationWnd.h"
 
 #include <algorithm>
-
+#include <cmath>
 #include <iterator>
 
 #include "calc/KeyFilter.h"
@@ -40,7 +40,7 @@ constexpr PictureName kPictures[] = {
     {"CurvesPic", "predictive-values.svg"},
 };
 
-constexpr std::string_view kLeft = "\x1c", kRight = "\x1d";
+constexpr std::string_view kLeft = "\x1c", kRight = "\x1d", kHome = "\x01", kEnd = "\x04";
 
 }  // namespace
 
@@ -179,11 +179,17 @@ void ExplanationWnd::DrawCurves() {
     Find<PictureView>("CurvesPic").SetDrawing(calc::PredictiveCurves(shown_, reading_));
 }
 
-// The arrow keys move the reading along the prevalence axis, from the current prevalence on.
+// The arrow keys move the reading along the prevalence axis, from the current prevalence on;
+// Home and End take it to the axis's ends, as in a slider.
 bool ExplanationWnd::CurvesPic_KeyDown(std::string_view key) {
-    if (key != kLeft && key != kRight) return false;
-    reading_ = calc::StepReading(shown_, reading_.value_or(shown_.figures.prevalence.value),
-                                 key == kLeft ? -1 : 1);
+    if (key == kHome || key == kEnd) {
+        reading_ = calc::PrevalenceAt(shown_, key == kHome ? -HUGE_VAL : HUGE_VAL);
+    } else if (key == kLeft || key == kRight) {
+        reading_ = calc::StepReading(shown_, reading_.value_or(shown_.figures.prevalence.value),
+                                     key == kLeft ? -1 : 1);
+    } else {
+        return false;
+    }
     DrawCurves();
     return true;
 }

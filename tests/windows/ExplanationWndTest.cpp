@@ -132,6 +132,14 @@ TEST_F(ExplanationWndTest, ReadsTheCurvesByKeysAndExportsTheFocusedPicture) {
     QTest::mouseMove(curves.Widget(), QPoint(curves.Widget()->width() * 9 / 10, 100));
     EXPECT_NE(curves.Current().description, byKeys);
     EXPECT_NE(curves.Current().description.find("the reading"), std::string::npos);
+    // Home and End take the reading to the ends of the axis, past which the arrows cannot move it.
+    for (const auto& [end, arrow] :
+         {std::pair{Qt::Key_Home, Qt::Key_Left}, {Qt::Key_End, Qt::Key_Right}}) {
+        QTest::keyClick(curves.Widget(), end);
+        const std::string atEnd = curves.Current().description;
+        QTest::keyClick(curves.Widget(), arrow);
+        EXPECT_EQ(curves.Current().description, atEnd) << atEnd;
+    }
 
     QTemporaryDir dir;
     // clang-format off
