@@ -26,4 +26,8 @@ void StaticText::SetText(std::string_view text) {
     label->setFont(FittingFont(ToQFont(font_), label->text(), label->width()));
 }
 
+void StaticText::SetBuddy(const Control& control) {
+    static_cast<QLabel*>(Widget())->setBuddy(control.Widget());
+}
+
 }  // namespace framework

@@ -24,6 +24,10 @@ class StaticText : public Control {
     StaticText(Window& owner, std::string name, const Props& props);
     std::string Text() const;
     void SetText(std::string_view text);
+    // Makes this text the label of a control beside it, which assistive technology then reports
+    // as labelled by it: where a control's name says something else, such as a popup menu's
+    // current choice, the label still tells what the control is for.
+    void SetBuddy(const Control& control);
 
   private:
     Font font_;

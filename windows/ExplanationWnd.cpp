@@ -63,16 +63,18 @@ void ExplanationWnd::Layout() {
 void ExplanationWnd::CreateControls() {
     Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
     Add<Group>("SizeRow", {.visible = false});
-    Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
-    Add<PopupMenu>("SizePop",
-                   {.items = {"the fewest people that show the same values", "1,000 people",
+    auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
+    auto& size = Add<PopupMenu>(
+        "SizePop", {.items = {"the fewest people that show the same values", "1,000 people",
                               "10,000 people", "100,000 people", "1,000,000 people"},
                     .parent = "SizeRow",
-                    .accessibleName = "Tell it for"})
-        .Change = [this] { Recalculate(); };
+                    .accessibleName = "Tell it for"});
+    size.Change = [this] { Recalculate(); };
+    sizeLabel.SetBuddy(size);
     Add<Group>("PrevalenceRow", {.visible = false});
-    Add<StaticText>("popPreLbl", {.text = "Prevalence in the population tested (%):",
-                                  .parent = "PrevalenceRow"});
+    auto& prevalenceLabel = Add<StaticText>(
+        "popPreLbl",
+        {.text = "Prevalence in the population tested (%):", .parent = "PrevalenceRow"});
     auto& prevalence =
         Add<EditField>("popPreFld", {.bounds = {0, 0, 80, 0},
                                      .limitText = 9,
@@ -85,6 +87,7 @@ void ExplanationWnd::CreateControls() {
         return number;
     };
     prevalence.TextChange = [this] { Recalculate(); };
+    prevalenceLabel.SetBuddy(prevalence);
     // Between the words and the figures: the persons drawn, then the test at every prevalence.
     Add<PictureView>("TreePic", {.visible = false, .accessibleName = "Frequency tree"});
     Add<PictureView>("IconsPic", {.visible = false, .accessibleName = "Icon arrays"});

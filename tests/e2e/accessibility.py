@@ -135,6 +135,12 @@ def test(binary):
             wait_for(f"Shift+Tab to move the focus on from {now!r}", lambda: d.focused() != now)
         d.xdotool("type", "1")
         wait_for("the explanation at the typed prevalence", lambda: "(14.4%)" in explained())
+        # Each of the window's inputs is labelled by the text before it: Qt names a combo box by
+        # its current choice, and only the label tells what it is for.
+        inputs = [d.having("COMBO_BOX", window)[0], d.find("TEXT", prevalence, window)]
+        labels = [[r.get_target(0).get_name() for r in node.get_relation_set()
+                   if r.get_relation_type() == d.Atspi.RelationType.LABELLED_BY] for node in inputs]
+        check(labels == [["Tell it for:"], [prevalence + ":"]], f"the inputs are labelled {labels}")
         d.xdotool("windowraise", str(d.calc))
         d.click(442, 405)  # Clear
         d.xdotool("type", "--delay", "30", "15\t99\t15\t9671")
