@@ -13,6 +13,10 @@ class Group : public Control {
     struct Props {
         bool visible = true;
         std::string parent{};
+        // What does not fit beside the controls before it goes on a line below, as a word does,
+        // so that the row fits a narrow window; a control that has its own row as a parent
+        // moves as a whole.
+        bool wraps = false;
     };
 
     Group(Window& owner, std::string name, const Props& props);

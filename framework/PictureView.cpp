@@ -1,12 +1,16 @@
 #include "framework/PictureView.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "framework/QtHelpers.h"
 #include "framework/Render.h"
@@ -35,6 +39,7 @@ class PictureWidget : public QWidget {
 
     void DrawingChanged() {
         setAccessibleDescription(ToQ(Shown().description));
+        leastScale_ = LeastScale(Shown());
         updateGeometry();
         Fit();
         update();
@@ -45,7 +50,7 @@ class PictureWidget : public QWidget {
                      heightForWidth(std::numeric_limits<int>::max()));
     }
     QSize minimumSizeHint() const override {
-        const int w = std::min(sizeHint().width(), 120);
+        const int w = static_cast<int>(std::ceil(Shown().Width() * leastScale_)) + 2 * kMargin;
         return QSize(w, heightForWidth(w));
     }
     bool hasHeightForWidth() const override { return true; }
@@ -99,11 +104,29 @@ class PictureWidget : public QWidget {
     }
 
   private:
-    // Scaled down to fit, never up: a drawing is made for its own size.
+    // Scaled down to fit, never up: a drawing is made for its own size. Its text is never drawn
+    // smaller than the desktop's smallest readable text; where it would have to be, the picture
+    // keeps that size and the window scrolls sideways.
+    static double LeastScale(const Drawing& drawing) {
+        double smallest = 0;
+        for (const auto& item : drawing.Items()) {
+            if (const auto* label = std::get_if<calc::Label>(&item)) {
+                smallest = smallest > 0 ? std::min(smallest, label->size) : label->size;
+            }
+        }
+        if (smallest <= 0) return 0.01;
+        // The smaller of the two: a platform that names only one of them puts a larger,
+        // ordinary font in the other's place.
+        const auto pixels = [](const QFont& font) { return QFontInfo(font).pixelSize(); };
+        const int readable =
+            std::min(pixels(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)),
+                     pixels(QApplication::font("QSmallFont")));
+        return std::clamp(readable / smallest, 0.01, 1.0);
+    }
     double Scale(int width) const {
         const double w = Shown().Width();
         if (w <= 0) return 1;
-        return std::clamp((width - 2 * kMargin) / w, 0.01, 1.0);
+        return std::clamp((width - 2 * kMargin) / w, leastScale_, 1.0);
     }
     double Left() const { return (width() - Shown().Width() * Scale(width())) / 2; }
     // In a window whose layout grows it only by its height hint, the height follows the width.
@@ -113,6 +136,7 @@ class PictureWidget : public QWidget {
     }
 
     PictureView& view_;
+    double leastScale_ = 0.01;
 };
 
 QAccessibleInterface* PictureAccessibleFactory(const QString&, QObject* object) {
@@ -130,6 +154,7 @@ PictureView::PictureView(Window& owner, std::string name, const Props& props)
     (void)accessible;
     auto* widget = new PictureWidget(*this, static_cast<WindowFrame*>(owner.Widget())->Content());
     if (!props.accessibleName.empty()) widget->setAccessibleName(ToQ(props.accessibleName));
+    MayBeWiderThanView(widget);
     Place(widget, {}, true, props.visible, {}, props.parent);
 }
 

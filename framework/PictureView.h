@@ -10,9 +10,10 @@
 namespace framework {
 
 // Shows a Drawing in a laid-out window, scaled down to the width it is given (never up), sharp
-// at any screen scale. A person reaches it with Tab; a screen reader announces it as a graphic
-// under its name, with the drawing's description. Edit > Copy with the picture focused copies it
-// as an image.
+// at any screen scale. It shrinks no further than its smallest text allows, which stays as large
+// as the desktop's smallest readable text: the window scrolls sideways to it instead. A person
+// reaches it with Tab; a screen reader announces it as a graphic under its name, with the drawing's
+// description. Edit > Copy with the picture focused copies it as an image.
 class PictureView : public Control {
   public:
     struct Props {

@@ -96,6 +96,9 @@ class WindowFrame : public QWidget {
 bool LayOut(Window& owner, QWidget* widget, const std::string& parent);
 // Gives a laid-out window's content area the stack that LayOut fills.
 void StartLayout(QWidget& content);
+// Lets a laid-out control be wider than the window, which then scrolls sideways; every other
+// control keeps to the width in view.
+void MayBeWiderThanView(QWidget* widget);
 
 // What the Edit and File items work on: the focused widget, or, while the menus hold the focus,
 // the one in the same window that had it before them.

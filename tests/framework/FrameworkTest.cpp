@@ -68,13 +68,14 @@ class PictureWnd : public Window {
     }
 
   public:
-    // A box in the first series, counts in two labels, one of them centred.
+    // A box in the first series, counts in two labels, one of them centred, large enough to be
+    // read at half the size.
     static calc::Drawing TestDrawing() {
         using calc::Ink;
         calc::Drawing d(400, 100);
         d.Box({10, 10}, {90, 90}, Ink::Series1, Ink::None);
-        d.Text({100, 50}, "15 of 314", Ink::Text, 14, true);
-        d.Text({300, 80}, "299 tested", Ink::Series2, 12, false, calc::Align::Centre);
+        d.Text({100, 50}, "15 of 314", Ink::Text, 28, true);
+        d.Text({300, 80}, "299 tested", Ink::Series2, 24, false, calc::Align::Centre);
         d.description = "A box and two counts";
         return d;
     }
