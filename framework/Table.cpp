@@ -1,6 +1,7 @@
 #include "framework/Table.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "framework/QtHelpers.h"
@@ -11,7 +12,8 @@ namespace framework {
 namespace {
 
 // As tall as its rows, each row as tall as its wrapped cells, so that the window scrolls rather
-// than the table.
+// than the table. Only where its columns are wider than the window does it scroll sideways, and
+// then it grows by its scroll bar, which would otherwise cover the last row.
 class FittingTable : public QTableWidget {
   public:
     explicit FittingTable(QWidget* parent) : QTableWidget(parent) {
@@ -19,11 +21,16 @@ class FittingTable : public QTableWidget {
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+            if (sizeHint().height() != height()) updateGeometry();
+        });
     }
     QSize sizeHint() const override {
         const int header = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->height();
+        const bool sideways = horizontalHeader()->length() > viewport()->width();
+        const int bar = sideways ? horizontalScrollBar()->sizeHint().height() : 0;
         return {QTableWidget::sizeHint().width(),
-                header + verticalHeader()->length() + 2 * frameWidth()};
+                header + verticalHeader()->length() + bar + 2 * frameWidth()};
     }
     QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
