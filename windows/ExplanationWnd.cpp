@@ -61,17 +61,11 @@ void ExplanationWnd::Layout() {
 }
 
 void ExplanationWnd::CreateControls() {
-    Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
-    Add<Group>("SizeRow", {.visible = false});
-    auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
-    auto& size = Add<PopupMenu>(
-        "SizePop", {.items = {"the fewest people that show the same values", "1,000 people",
-                              "10,000 people", "100,000 people", "1,000,000 people"},
-                    .parent = "SizeRow",
-                    .accessibleName = "Tell it for"});
-    size.Change = [this] { Recalculate(); };
-    sizeLabel.SetBuddy(size);
-    Add<Group>("PrevalenceRow", {.visible = false});
+    // The window's own inputs stand in one row above all that they change, the prevalence
+    // first: the chooser, which appears once a prevalence is typed, comes after the field, so
+    // that nothing above or before the field moves while a person types in it.
+    Add<Group>("InputsRow", {.visible = false, .wraps = true});
+    Add<Group>("PrevalenceRow", {.visible = false, .parent = "InputsRow"});
     auto& prevalenceLabel = Add<StaticText>(
         "popPreLbl",
         {.text = "Prevalence in the population tested (%):", .parent = "PrevalenceRow"});
@@ -88,6 +82,16 @@ void ExplanationWnd::CreateControls() {
     };
     prevalence.TextChange = [this] { Recalculate(); };
     prevalenceLabel.SetBuddy(prevalence);
+    Add<Group>("SizeRow", {.visible = false, .parent = "InputsRow"});
+    auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
+    auto& size = Add<PopupMenu>(
+        "SizePop", {.items = {"the fewest people that show the same values", "1,000 people",
+                              "10,000 people", "100,000 people", "1,000,000 people"},
+                    .parent = "SizeRow",
+                    .accessibleName = "Tell it for"});
+    size.Change = [this] { Recalculate(); };
+    sizeLabel.SetBuddy(size);
+    Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
     // Between the words and the figures: the persons drawn, then the test at every prevalence.
     Add<PictureView>("TreePic", {.visible = false, .accessibleName = "Frequency tree"});
     Add<PictureView>("IconsPic", {.visible = false, .accessibleName = "Icon arrays"});
@@ -145,8 +149,11 @@ void ExplanationWnd::Recalculate() {
     const bool explained = x.input != calc::ExplainedInput::None;
     Find<TextView>("SentencesTxt")
         .SetText(explained ? x.positiveSentence + "\n" + x.negativeSentence : x.missing);
-    Find<Group>("SizeRow").SetVisible(explained && !x.personsAreCounts);
-    Find<Group>("PrevalenceRow").SetVisible(x.input == calc::ExplainedInput::Counts);
+    const bool size = explained && !x.personsAreCounts;
+    const bool prevalence = x.input == calc::ExplainedInput::Counts;
+    Find<Group>("SizeRow").SetVisible(size);
+    Find<Group>("PrevalenceRow").SetVisible(prevalence);
+    Find<Group>("InputsRow").SetVisible(size || prevalence);
 
     std::vector<std::vector<std::string>> rows;
     if (explained) {

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -178,6 +181,42 @@ TEST_F(ExplanationWndTest, ReadsTheCurvesByKeysAndExportsTheFocusedPicture) {
             EXPECT_EQ(platform.messages.size(), 1u);
         }
     }
+}
+
+// At its narrowest the window keeps all its text readable: the pictures are not shrunk below the
+// desktop's smallest readable text (here, their own 11 pixels) and the window scrolls sideways to
+// them, while the inputs, the sentences and the table keep to the width in view, the table grown
+// by its own scroll bar rather than covered by it. Typing the prevalence moves nothing before
+// the field, so that the next click still lands on it.
+TEST_F(ExplanationWndTest, NarrowestWindowKeepsEveryTextReadableAndTheFieldInPlace) {
+    const char* counts[] = {"15", "299", "15", "9671"};
+    for (int f = 0; f < 4; ++f) Type(kFields[f], counts[f]);
+    auto& explanation = app::ExplanationWnd();
+    Activate(explanation);
+    explanation.Widget()->resize(420, 560);
+    Settle();
+    QWidget* field = explanation.FindControl("popPreFld")->Widget();
+    const QPoint at = field->mapTo(field->window(), QPoint());
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "1");
+    Settle();
+    EXPECT_EQ(field->mapTo(field->window(), QPoint()), at);
+    auto* scroll = explanation.Widget()->findChild<QScrollArea*>();
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    for (const char* name : {"TreePic", "IconsPic", "CurvesPic"}) {
+        const auto& picture = explanation.Find<framework::PictureView>(name);
+        EXPECT_GE(picture.Widget()->width(), picture.Current().Width()) << name;
+    }
+    for (const char* name : {"popPreFld", "SizePop", "SentencesTxt", "StatisticsTbl"}) {
+        QWidget* w = explanation.FindControl(name)->Widget();
+        EXPECT_LE(w->mapTo(scroll->viewport(), w->rect().topRight()).x(),
+                  scroll->viewport()->width())
+            << name;
+    }
+    auto* table = static_cast<QTableView*>(explanation.FindControl("StatisticsTbl")->Widget());
+    EXPECT_TRUE(table->horizontalScrollBar()->isVisible());
+    EXPECT_LE(table->visualRect(table->model()->index(table->model()->rowCount() - 1, 0)).bottom(),
+              table->viewport()->height());
 }
 
 }  // namespace
