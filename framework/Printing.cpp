@@ -71,6 +71,10 @@ StyledTextPrinter::StyledTextPrinter(PrinterGraphics& graphics, const QTextDocum
 
 StyledTextPrinter::~StyledTextPrinter() = default;
 
+int StyledTextPrinter::Height() const {
+    return static_cast<int>(std::ceil(doc_->size().height()));
+}
+
 bool StyledTextPrinter::Eof() const {
     return offset_ >= doc_->size().height() - 0.5;
 }
@@ -98,7 +102,8 @@ double StyledTextPrinter::LastLineEnd(int height) const {
     double end = offset_;
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
         const QTextLayout* layout = b.layout();
-        const double top = layout->position().y();
+        // From the top of the document: a table cell lays its lines out from its own top.
+        const double top = doc_->documentLayout()->blockBoundingRect(b).top();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
             const double bottom = top + line.y() + line.height();

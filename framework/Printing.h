@@ -47,6 +47,8 @@ class StyledTextPrinter {
     void DrawBlock(int x, int y, int height);
     // True once every line has been drawn.
     bool Eof() const;
+    // The height of the whole text, in points.
+    int Height() const;
     // Draws what is left of the text page after page to the end: from y on the current page,
     // or from the top of the next one where not a line fits there, then each page from its
     // top. Returns the y below the last line, on the last page.
