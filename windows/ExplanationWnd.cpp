@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <iterator>
 
 #include "calc/KeyFilter.h"
 #include "calc/explain/Pictures.h"
+#include "calc/explain/Wording.h"
 #include "framework/Export.h"
 #include "framework/Group.h"
 #include "framework/PictureView.h"
@@ -39,6 +41,33 @@ constexpr PictureName kPictures[] = {
     {"IconsPic", "icon-arrays.svg"},
     {"CurvesPic", "predictive-values.svg"},
 };
+
+// The statistics as the window and the paper show them.
+const std::vector<std::string> kTableHead = {"Statistic", "Value", "95% interval", "Note"};
+std::vector<std::vector<std::string>> TableRows(const calc::Explanation& x) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& s : x.statistics) rows.push_back({s.name, s.value, s.interval, s.note});
+    return rows;
+}
+
+// The first line of the printed explanation: today's date and the input that it explains.
+std::string PrintedHeading(const calc::Explanation& x, const std::string& population) {
+    const auto text = [](const char* name) {
+        return app::ControlWnd().Find<EditField>(name).Text();
+    };
+    char date[16] = "";
+    const std::time_t now = std::time(nullptr);
+    std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
+    if (x.input == calc::ExplainedInput::Percentages) {
+        return calc::PercentagesHeading(date, text("preFld"), text("dtFld"), text("tFld"));
+    }
+    std::uint64_t counts[4] = {};
+    const char* const cells[] = {"tpFld", "fpFld", "fnFld", "tnFld"};
+    for (int i = 0; i < 4; ++i) {
+        counts[i] = calc::ReadDecimal(text(cells[i])).value_or(calc::Decimal{}).units;
+    }
+    return calc::CountsHeading(date, counts, x.personsAreCounts ? "" : population);
+}
 
 constexpr std::string_view kLeft = "\x1c", kRight = "\x1d", kHome = "\x01", kEnd = "\x04";
 
@@ -102,8 +131,7 @@ void ExplanationWnd::CreateControls() {
         DrawCurves();
     };
     curves.KeyDown = [this](std::string_view k) { return CurvesPic_KeyDown(k); };
-    Add<Table>("StatisticsTbl", {.headers = {"Statistic", "Value", "95% interval", "Note"},
-                                 .accessibleName = "Statistics"});
+    Add<Table>("StatisticsTbl", {.headers = kTableHead, .accessibleName = "Statistics"});
     Add<TextView>("NotesTxt", {.visible = false, .accessibleName = "Notes"});
     Add<TextView>("MethodsTxt", {.accessibleName = "Methods"});
 }
@@ -155,11 +183,7 @@ void ExplanationWnd::Recalculate() {
     Find<Group>("PrevalenceRow").SetVisible(prevalence);
     Find<Group>("InputsRow").SetVisible(size || prevalence);
 
-    std::vector<std::vector<std::string>> rows;
-    if (explained) {
-        for (const auto& s : x.statistics) rows.push_back({s.name, s.value, s.interval, s.note});
-    }
-    Find<Table>("StatisticsTbl").SetRows(rows);
+    Find<Table>("StatisticsTbl").SetRows(TableRows(x));
 
     std::string notes;
     for (const auto& note : x.notes) notes += (notes.empty() ? "" : "\n") + note;
@@ -253,15 +277,18 @@ bool ExplanationWnd::Print_Action() {
         PlainTextPrinter(*g, x.PlainText(), width)->DrawAll();
         return false;
     }
-    // The sentences, the pictures they tell of, then the figures.
-    const std::string text = x.PlainText();
-    const std::string head = x.positiveSentence + "\n" + x.negativeSentence + "\n";
-    int y = PlainTextPrinter(*g, head, width)->DrawAll();
+    // What was explained and when, for the records; the sentences, the pictures they tell of,
+    // then the figures.
+    constexpr int kGap = 18;
+    int y = PlainTextPrinter(*g, PrintedHeading(x, Find<EditField>("popPreFld").Text()), width, 8)
+                ->DrawAll();
+    y = PlainTextPrinter(*g, x.positiveSentence + "\n" + x.negativeSentence, width)
+            ->DrawAll(y + kGap / 2);
     const std::optional<double> reading = reading_;
     for (const auto& drawing :
          {calc::FrequencyTree(x), calc::IconArrays(x), calc::PredictiveCurves(x, reading)}) {
         const int height = static_cast<int>(drawing.Height() * width / drawing.Width() + 0.5);
-        y += 18;
+        y += kGap;
         if (y + height > g->PageHeight()) {
             g->NextPage();
             y = 0;
@@ -269,7 +296,20 @@ bool ExplanationWnd::Print_Action() {
         PrintDrawing(*g, drawing, 0, y, width);
         y += height;
     }
-    PlainTextPrinter(*g, text.substr(head.size()), width)->DrawAll(y + 18);
+    std::string notes;
+    for (const auto& note : x.notes) notes += note + "\n";
+    if (!notes.empty()) y = PlainTextPrinter(*g, notes, width)->DrawAll(y + kGap);
+    const auto table = TablePrinter(*g, kTableHead, TableRows(x), {30, 11, 22, 37}, width);
+    y += kGap;
+    // A table that fits on a page is not split between two, where its rows would lose its head.
+    if (y + table->Height() > g->PageHeight() && table->Height() <= g->PageHeight()) {
+        g->NextPage();
+        y = 0;
+    }
+    y = table->DrawAll(y);
+    const std::string after =
+        (x.statisticsNote.empty() ? "" : x.statisticsNote + "\n\n") + x.methods;
+    PlainTextPrinter(*g, after, width)->DrawAll(y + kGap / 2);
     return false;
 }
 

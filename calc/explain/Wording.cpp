@@ -275,6 +275,30 @@ std::string TableHead() {
     return "Statistic\tValue\tLower 95% limit\tUpper 95% limit\tNote";
 }
 
+namespace {
+
+// A percentage as typed, ".5" with the zero before its point.
+std::string Typed(const std::string& percent) {
+    return (percent.starts_with('.') ? "0" : "") + percent + "%";
+}
+
+}  // namespace
+
+std::string CountsHeading(const std::string& date, const std::uint64_t counts[4],
+                          const std::string& population) {
+    std::string out = date + " \u00b7 true positives " + GroupedText(counts[0]) +
+                      ", false positives " + GroupedText(counts[1]) + ", false negatives " +
+                      GroupedText(counts[2]) + ", true negatives " + GroupedText(counts[3]);
+    if (population.empty()) return out;
+    return out + " \u00b7 population prevalence " + Typed(population);
+}
+
+std::string PercentagesHeading(const std::string& date, const std::string& prevalence,
+                               const std::string& sensitivity, const std::string& falsePositives) {
+    return date + " \u00b7 prevalence " + Typed(prevalence) + ", sensitivity " +
+           Typed(sensitivity) + ", false-positive rate " + Typed(falsePositives);
+}
+
 // ---- The frequency tree ----
 
 std::string TreeTopName(std::uint64_t total) {

@@ -65,6 +65,13 @@ std::string BothInputsNote();
 std::string Methods();
 // The head of the copied table, its columns tab-separated.
 std::string TableHead();
+// The first line of the printed explanation, for the records: the date, then the input as
+// entered, the counts (true positives, false positives, false negatives, true negatives) with
+// the prevalence in the population tested where one was applied, or the three percentages.
+std::string CountsHeading(const std::string& date, const std::uint64_t counts[4],
+                          const std::string& population);
+std::string PercentagesHeading(const std::string& date, const std::string& prevalence,
+                               const std::string& sensitivity, const std::string& falsePositives);
 
 // ---- The frequency tree ----
 
