@@ -1,6 +1,7 @@
 #include "framework/PopupMenu.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
 #include "framework/QtHelpers.h"
 #include "framework/Window.h"
@@ -25,6 +26,14 @@ int PopupMenu::ListIndex() const {
 
 void PopupMenu::SetListIndex(int index) {
     static_cast<QComboBox*>(Widget())->setCurrentIndex(index);
+}
+
+void PopupMenu::SetItems(const std::vector<std::string>& items, int index) {
+    auto* box = static_cast<QComboBox*>(Widget());
+    const QSignalBlocker quiet(box);
+    box->clear();
+    for (const auto& item : items) box->addItem(ToQ(item));
+    box->setCurrentIndex(index);
 }
 
 std::string PopupMenu::Text() const {

@@ -25,6 +25,9 @@ class PopupMenu : public Control {
     // Runs Change when the index changes.
     void SetListIndex(int index);
     std::string Text() const;
+    // Puts a new list in place with the choice at index, without running Change: the program
+    // offers what the choice can be, and the person's choice stays theirs.
+    void SetItems(const std::vector<std::string>& items, int index);
 
     // Called after the choice changed, whether a person or the program changed it.
     std::function<void()> Change;

@@ -30,6 +30,7 @@ using namespace framework;
 namespace {
 
 const char* const kPercentNote = "Digits and a decimal point only";
+const char* const kFewest = "the fewest people that show the same values";
 
 // The pictures in the order they stand, with the name an export suggests.
 struct PictureName {
@@ -114,10 +115,7 @@ void ExplanationWnd::CreateControls() {
     Add<Group>("SizeRow", {.visible = false, .parent = "InputsRow"});
     auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
     auto& size = Add<PopupMenu>(
-        "SizePop", {.items = {"the fewest people that show the same values", "1,000 people",
-                              "10,000 people", "100,000 people", "1,000,000 people"},
-                    .parent = "SizeRow",
-                    .accessibleName = "Tell it for"});
+        "SizePop", {.items = {kFewest}, .parent = "SizeRow", .accessibleName = "Tell it for"});
     size.Change = [this] { Recalculate(); };
     sizeLabel.SetBuddy(size);
     Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
@@ -156,7 +154,7 @@ calc::Explanation ExplanationWnd::Explain() const {
                       t = text("tFld");
     const std::string population = Find<EditField>("popPreFld").Text();
     // The first choice leaves the size to the engine.
-    const int size = Find<PopupMenu>("SizePop").ListIndex();
+    const auto size = static_cast<std::size_t>(std::max(0, Find<PopupMenu>("SizePop").ListIndex()));
     return calc::Explain({
         .tp = tp,
         .fp = fp,
@@ -166,9 +164,7 @@ calc::Explanation ExplanationWnd::Explain() const {
         .dt = dt,
         .t = t,
         .populationPrevalence = population,
-        .populationSize = size > 0 && size <= static_cast<int>(std::size(calc::kPopulationSizes))
-                              ? calc::kPopulationSizes[size - 1]
-                              : 0,
+        .populationSize = size > 0 && size <= sizes_.size() ? sizes_[size - 1] : 0,
     });
 }
 
@@ -180,6 +176,7 @@ void ExplanationWnd::Recalculate() {
     const bool size = explained && !x.personsAreCounts;
     const bool prevalence = x.input == calc::ExplainedInput::Counts;
     Find<Group>("SizeRow").SetVisible(size);
+    if (size && x.sizes != sizes_) OfferSizes(x);
     Find<Group>("PrevalenceRow").SetVisible(prevalence);
     Find<Group>("InputsRow").SetVisible(size || prevalence);
 
@@ -201,6 +198,21 @@ void ExplanationWnd::Recalculate() {
     Find<PictureView>("TreePic").SetDrawing(calc::FrequencyTree(x));
     Find<PictureView>("IconsPic").SetDrawing(calc::IconArrays(x));
     DrawCurves();
+}
+
+// Only the sizes that show the figures as the table does; a size that stays on offer stays chosen.
+void ExplanationWnd::OfferSizes(const calc::Explanation& x) {
+    auto& chooser = Find<PopupMenu>("SizePop");
+    const auto chosen = static_cast<std::size_t>(chooser.ListIndex());
+    const std::uint64_t was = chosen > 0 && chosen <= sizes_.size() ? sizes_[chosen - 1] : 0;
+    std::vector<std::string> items{kFewest};
+    int index = 0;
+    for (const std::uint64_t n : x.sizes) {
+        if (n == was) index = static_cast<int>(items.size());
+        items.push_back(calc::People(n));
+    }
+    sizes_ = x.sizes;
+    chooser.SetItems(items, index);
 }
 
 void ExplanationWnd::StartNewCase() {

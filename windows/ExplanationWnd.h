@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/explain/Explanation.h"
 #include "framework/Window.h"
@@ -31,12 +33,16 @@ class ExplanationWnd : public framework::Window {
   private:
     calc::Explanation Explain() const;
     void DrawCurves();
+    void OfferSizes(const calc::Explanation& x);
 
     // What the pictures show, kept so that moving the reading along the curves redraws them
     // without reading the calculator again.
     calc::Explanation shown_;
     // The prevalence at which the curves are read, once the pointer or the arrow keys moved it.
     std::optional<double> reading_;
+    // The sizes "Tell it for" offers after its first choice: those whose whole persons show
+    // every figure as the table does.
+    std::vector<std::uint64_t> sizes_;
 
     bool CurvesPic_KeyDown(std::string_view key);
     bool Export_Action();

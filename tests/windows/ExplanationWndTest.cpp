@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QImage>
@@ -72,6 +73,14 @@ TEST_F(ExplanationWndTest, FollowsEveryKeystrokeThenCopiesAndPrintsIt) {
         const std::string sentences = explanation->Find<framework::TextView>("SentencesTxt").Text();
         EXPECT_NE(sentences.find(step.sentence), std::string::npos) << sentences;
         EXPECT_EQ(table.Cell(8, 1) + (table.RowCount() ? " " + table.Cell(8, 2) : ""), step.ppv);
+        if (std::string_view(step.field) == "tFld") {
+            // 1,000 people would show 2 of 3 under the 50% branch: it is not on offer.
+            auto* sizes = static_cast<QComboBox*>(explanation->FindControl("SizePop")->Widget());
+            QStringList offered;
+            for (int i = 1; i < sizes->count(); ++i) offered << sizes->itemText(i);
+            EXPECT_EQ(offered.join("; ").toStdString(),
+                      "10,000 people; 100,000 people; 1,000,000 people");
+        }
     }
 
     Activate(*explanation);
