@@ -1,6 +1,7 @@
 #include "calc/KeyFilter.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "calc/TextNumber.h"
 
@@ -12,15 +13,33 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// 1,234 or 12,345,678: commas that group thousands, as spreadsheets copy them.
-bool IsGroupedByThousands(std::string_view text) {
-    const std::size_t first = text.find(',');
-    if (first == 0 || first > 3) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool commaHere = i >= first && (i - first) % 4 == 0;
-        if (commaHere ? text[i] != ',' : !IsDigit(text[i])) return false;
+bool IsSpace(std::string_view mark) {
+    return mark == " " || mark == "\xC2\xA0" || mark == "\xE2\x80\xAF";  // no-break, narrow
+}
+
+// 1,234 or 12.345.678: the digits alone, when the text is groups of three digits after a first
+// group of one to three, split by the marks.
+std::optional<std::string> Ungrouped(std::string_view text,
+                                     std::initializer_list<std::string_view> marks) {
+    std::string digits;
+    std::size_t group = 0, groups = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        if (IsDigit(text[i])) {
+            digits += text[i++];
+            ++group;
+            continue;
+        }
+        const auto mark = std::find_if(marks.begin(), marks.end(), [&](std::string_view m) {
+            return !m.empty() && text.substr(i).starts_with(m);
+        });
+        if (mark == marks.end()) return std::nullopt;
+        if (group == 0 || group > 3 || (groups > 1 && group != 3)) return std::nullopt;
+        i += mark->size();
+        group = 0;
+        ++groups;
     }
-    return (text.size() - first) % 4 == 0;
+    if (groups == 1 || group != 3) return std::nullopt;
+    return digits;
 }
 
 }  // namespace
@@ -35,12 +54,20 @@ bool IsAcceptedKey(std::string_view key, bool pointAllowed) {
     return pointAllowed && code == '.';
 }
 
-std::optional<std::string> PastedNumber(std::string_view text, bool pointAllowed) {
+std::optional<std::string> PastedNumber(std::string_view text, bool pointAllowed,
+                                        std::string_view grouping) {
     constexpr std::string_view blank = " \t\r\n";
     const std::size_t start = text.find_first_not_of(blank);
     if (start == std::string_view::npos) return std::string();
     std::string number(text.substr(start, text.find_last_not_of(blank) - start + 1));
-    if (!pointAllowed && IsGroupedByThousands(number)) std::erase(number, ',');
+    if (!pointAllowed) {
+        // Which space a copied number holds depends on the program it was copied from.
+        auto digits = Ungrouped(number, {","});
+        if (!digits && IsSpace(grouping))
+            digits = Ungrouped(number, {" ", "\xC2\xA0", "\xE2\x80\xAF"});
+        if (!digits) digits = Ungrouped(number, {grouping});
+        if (digits) number = *digits;
+    }
     if (pointAllowed && std::count(number.begin(), number.end(), ',') == 1) {
         number[number.find(',')] = '.';
     }
@@ -48,7 +75,9 @@ std::optional<std::string> PastedNumber(std::string_view text, bool pointAllowed
     // go into the field: a tab or a line break inside a number hides part of it.
     const bool ok = std::all_of(number.begin(), number.end(),
                                 [&](char c) { return IsDigit(c) || (pointAllowed && c == '.'); });
-    if (!ok) return std::nullopt;
+    // Two points make no number: 1.234,5 from a German spreadsheet, read as far as it goes, would
+    // be another number.
+    if (!ok || std::count(number.begin(), number.end(), '.') > 1) return std::nullopt;
     return number;
 }
 

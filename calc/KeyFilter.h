@@ -12,8 +12,11 @@ namespace calc {
 bool IsAcceptedKey(std::string_view key, bool pointAllowed);
 
 // The number a pasted text is meant to be, as the field should take it, or nothing when the text
-// is no such number. Spaces and line breaks around it are dropped; in a whole-number field commas
-// between groups of three digits are dropped, and where a point is allowed one comma is the point.
-std::optional<std::string> PastedNumber(std::string_view text, bool pointAllowed);
+// is no such number. Spaces and line breaks around it are dropped. In a whole-number field the
+// marks between groups of three digits are dropped: commas, as spreadsheets copy numbers, or the
+// desktop's own `grouping` (a point in German, a space in French). Where a point is allowed one
+// comma is the point, and a text with two points is no number.
+std::optional<std::string> PastedNumber(std::string_view text, bool pointAllowed,
+                                        std::string_view grouping = {});
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -125,6 +126,10 @@ void SetPlatform(Platform* platform) {
 
 const std::string& ApplicationName() {
     return TheState().name;
+}
+
+std::string DigitGroupSeparator() {
+    return FromQ(QLocale().groupSeparator());
 }
 
 void SetApplication(std::unique_ptr<Application> app) {

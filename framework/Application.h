@@ -54,6 +54,10 @@ int ExitStatus();
 // Runs the event loop until the application quits.
 void RunEventLoop();
 
+// The mark the desktop's language sets between groups of digits, as in 9,671: a comma, a point,
+// a space or a no-break space.
+std::string DigitGroupSeparator();
+
 // Runs a piece of program code on behalf of the framework. An exception that escapes it is
 // reported and the application quits, so that no exception ever crosses the event loop.
 void Guarded(const std::function<void()>& code);

@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "framework/QtHelpers.h"
 #include "framework/Window.h"
@@ -98,14 +99,26 @@ class EditField::Impl {
         return true;
     }
 
-    // What a paste or drop brings in once the field's Paste event has seen it; nothing when it
-    // is refused.
-    std::optional<QString> Pasted(const QString& text) {
-        if (!field.Paste) return text;
-        std::optional<std::string> taken;  // a handler that fails refuses the text
-        GuardedFor(field.Owner(), [&] { taken = field.Paste(ToFieldText(text)); });
-        if (!taken) return std::nullopt;
-        return FromFieldText(*taken);
+    // What a paste or drop brings in once the field's Paste event has seen it, in place of the
+    // selection or beside it; nothing when it is refused.
+    std::optional<QString> Pasted(const QString& text, bool overSelection = true) {
+        QString pasted = text;
+        if (field.Paste) {
+            std::optional<std::string> taken;  // a handler that fails refuses the text
+            GuardedFor(field.Owner(), [&] { taken = field.Paste(ToFieldText(text)); });
+            if (!taken) return std::nullopt;
+            pasted = FromFieldText(*taken);
+        }
+        // Cut short, a pasted number would be another number, unnoticed: the whole paste is
+        // refused, and seen to be.
+        const int limit = field.limitText_;
+        if (limit > 0 &&
+            Text().size() - (overSelection ? SelLength() : 0) + pasted.size() > limit) {
+            Beep();
+            ShowNote(field, "At most " + std::to_string(limit) + " " + field.limitUnit_);
+            return std::nullopt;
+        }
+        return pasted;
     }
 
     EditField& field;
@@ -147,8 +160,10 @@ class LineEditor : public QLineEdit {
         QLineEdit::mouseReleaseEvent(e);
     }
     void dropEvent(QDropEvent* e) override {
-        const auto text =
-            e->mimeData()->hasText() ? impl_.Pasted(e->mimeData()->text()) : std::nullopt;
+        // Dropped from elsewhere, the text goes in beside the selection.
+        const auto text = e->mimeData()->hasText()
+                              ? impl_.Pasted(e->mimeData()->text(), e->source() == this)
+                              : std::nullopt;
         if (!text) {
             e->ignore();
             return;
@@ -203,7 +218,7 @@ class LineEditor : public QLineEdit {
 };
 
 // A multi-line editor that, unlike Qt's, never holds more characters than its limit, whatever
-// road the text comes by: typing, paste, drop or an input method. Each edit that would pass the
+// road the text comes by: typing, paste, drop or an input method. Typing that would pass the
 // limit is cut short before it is made, so undo only ever sees edits within it.
 class TextEditor : public QTextEdit {
   public:
@@ -236,7 +251,7 @@ class TextEditor : public QTextEdit {
         }
         std::optional<QString> text = impl_.Pasted(source->text());
         if (!text) return;
-        textCursor().insertText(limit_ > 0 ? text->left(Room()) : *text);
+        textCursor().insertText(*text);
         ensureCursorVisible();
     }
 
@@ -351,7 +366,9 @@ bool PasteIntoField(QWidget* editor) {
 }
 
 EditField::EditField(Window& owner, std::string name, const Props& props)
-    : Control(owner, std::move(name)), limitText_(std::max(0, props.limitText)) {
+    : Control(owner, std::move(name)),
+      limitText_(std::max(0, props.limitText)),
+      limitUnit_(props.limitUnit) {
     QWidget* parent = ContentOf(owner);
     if (props.multiLine) {
         auto impl = std::make_unique<TextImpl>(*this, parent, limitText_);

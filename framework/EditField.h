@@ -32,8 +32,10 @@ class EditField : public Control {
         bool scrollBarVertical = false;
         bool scrollBarHorizontal = false;
         // The most characters a person can get into the field by any edit; 0 for no limit.
-        // Text the program sets is not limited.
+        // Text the program sets is not limited. A paste that would pass it is refused whole, with
+        // a note that names the limit in this unit: "At most 9 characters".
         int limitText = 0;
+        std::string limitUnit = "characters";
         Locks locks{};
         std::string parent{};
         // What a screen reader announces for the field.
@@ -68,8 +70,8 @@ class EditField : public Control {
     // Called from KeyDown: when it then returns false, the field takes this text in place of the
     // key.
     void ReplaceKey(std::string_view text) { replacement_ = std::string(text); }
-    // Called with text that comes in by the clipboard or a drop, before the field's limit cuts
-    // it: the text to take in its place, or nothing to refuse it whole.
+    // Called with text that comes in by the clipboard or a drop, before the field's limit is
+    // applied: the text to take in its place, or nothing to refuse it whole.
     std::function<std::optional<std::string>(std::string_view text)> Paste;
     // Called after every change of the text: typed, pasted, cut, undone or set by the program.
     std::function<void()> TextChange;
@@ -79,6 +81,7 @@ class EditField : public Control {
   private:
     std::unique_ptr<Impl> impl_;
     int limitText_ = 0;
+    std::string limitUnit_;
     std::optional<std::string> replacement_;
 };
 

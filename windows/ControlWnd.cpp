@@ -105,6 +105,7 @@ void ControlWnd::CreateControls0() {
             .multiLine = true,
             .styled = false,
             .limitText = 5,
+            .limitUnit = "digits",
             .locks = {true, true, true, true},
             .parent = parent,
             .accessibleName = spoken,
@@ -192,10 +193,11 @@ void ControlWnd::CreateControls0() {
     Add<StaticText>("StaticText1",
                     label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
 
-    // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be.
+    // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be, its
+    // digits grouped as the desktop's language groups them.
     for (const char* name : kEntryFields) {
         Find<EditField>(name).Paste = [this, name](std::string_view text) {
-            auto number = calc::PastedNumber(text, TakesPoint(name));
+            auto number = calc::PastedNumber(text, TakesPoint(name), DigitGroupSeparator());
             if (!number) Refuse(name);
             return number;
         };

@@ -26,7 +26,14 @@ TEST(KeyFilterTest, KeysAndPastedText) {
         {"15\r\n", "15", "15"}, {" \t0,3 ", no, "0.3"}, {"12,345", "12345", "12.345"},
         {"1,234,567", "1234567", no}, {"1,5", no, "1.5"}, {"12,34", no, "12.34"},
         {"1234,567", no, "1234.567"}, {",123", no, ".123"}, {"1\r5", no, no}, {"1 5", no, no},
-        {"1.2.3", no, "1.2.3"}, {"-5", no, no}, {"\xEF\xBC\x95", no, no}, {"  ", "", ""},
+        {"1.234,5", no, no}, {"-5", no, no}, {"\xEF\xBC\x95", no, no}, {"  ", "", ""},
+    };
+    // In a cell, under a language that groups digits with another mark than the comma.
+    const struct { const char *text, *grouping; std::optional<std::string> whole; } grouped[] = {
+        {"9.671", ".", "9671"}, {"1.234.567", ".", "1234567"}, {"9,671", ".", "9671"},
+        {"9.671", ",", no}, {"9.67", ".", no}, {"1,234.567", ".", no}, {"9 671", ",", no},
+        {"9\xC2\xA0""671", " ", "9671"}, {"1 234\xE2\x80\xAF""567", "\xC2\xA0", "1234567"},
+        {"9 671", "\xE2\x80\xAF", "9671"},
     };
     // clang-format on
     for (const auto& row : keys) {
@@ -39,6 +46,8 @@ TEST(KeyFilterTest, KeysAndPastedText) {
         EXPECT_EQ(PastedNumber(row.text, false), row.whole) << row.text;
         EXPECT_EQ(PastedNumber(row.text, true), row.decimal) << row.text;
     }
+    for (const auto& row : grouped)
+        EXPECT_EQ(PastedNumber(row.text, false, row.grouping), row.whole);
 }
 
 }  // namespace

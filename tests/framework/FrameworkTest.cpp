@@ -172,18 +172,24 @@ TEST_F(FrameworkTest, TypedTextIsFilteredWholeAndLimited) {
 }
 
 // A paste over a selection has the selection's room besides, and one undo takes back the whole
-// paste, the trimming included.
+// paste. One character more, and the paste is refused whole, and told: cut short, a pasted number
+// would be another.
 TEST_F(FrameworkTest, LimitTextHoldsAgainstTypingAndPaste) {
     for (auto [name, limit] : {std::pair{"multi", 5}, std::pair{"single", 9}}) {
         auto& field = Probe().Find<EditField>(name);
         QTest::keyClicks(field.Widget(), "12345678901234");
         const std::string typed = std::string("12345678901234").substr(0, limit);
         EXPECT_EQ(field.Text(), typed) << name;
-        field.SetSelStart(1);
-        field.SetSelLength(limit - 1);
-        QApplication::clipboard()->setText(QString(10000, '7'));
-        QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(field.Text(), "1" + std::string(limit - 1, '7')) << name;
+        for (int more : {1, 0}) {
+            field.SetSelStart(1);
+            field.SetSelLength(limit - 1);
+            QApplication::clipboard()->setText(QString(limit - 1 + more, '7'));
+            platform.notes.clear();
+            QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(std::pair(field.Text(), platform.notes.size()),
+                      std::pair(more ? typed : "1" + std::string(limit - 1, '7'), size_t(more)))
+                << name;
+        }
         QTest::keyClick(field.Widget(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(field.Text(), typed) << name;
     }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QTextEdit>
 
@@ -112,11 +113,15 @@ TEST_F(ControlWndTest, ControlsMatchTheLayoutTable) {
 
 // Each row types one key, or pastes, into every field and says whether it reaches the text.
 // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be, or not at
-// all.
+// all; so does a paste that the field has no room for.
 TEST_F(ControlWndTest, KeysAndPastesAreFilteredFieldByField) {
-    // What "12" with the caret at its end becomes in a table cell and in a percentage field.
+    // What "12" with the caret at its end becomes in a table cell and in a percentage field, on
+    // a German desktop, whose point groups thousands: a cell reads 1.234 as 1234, too many digits
+    // beside the 12. overLimit: what a field refuses, it refuses for its limit.
+    const QLocale before;
+    QLocale::setDefault(QLocale::German);
     // clang-format off
-    struct Row { const char* what; Qt::Key key; QString text; const char *inFrequency, *inPercentage; Qt::KeyboardModifiers modifiers = {}; QString clipboard = {}; };
+    struct Row { const char* what; Qt::Key key; QString text; const char *inFrequency, *inPercentage; Qt::KeyboardModifiers modifiers = {}; QString clipboard = {}; bool overLimit = false; };
     const std::vector<Row> rows{
         {"digit", Qt::Key_7, "7", "127", "127"},
         {"point", Qt::Key_Period, ".", "12", "12."},
@@ -124,7 +129,9 @@ TEST_F(ControlWndTest, KeysAndPastesAreFilteredFieldByField) {
         {"keypad decimal key", Qt::Key_Comma, ",", "12", "12.", Qt::KeypadModifier},
         {"letter", Qt::Key_A, "a", "12", "12"},
         {"paste, a line break after", Qt::Key_V, "", "1215", "1215", Qt::ControlModifier, "15\n"},
-        {"paste, thousands or a decimal comma", Qt::Key_V, "", "12123", "12123.456", Qt::ControlModifier, "123,456"},
+        {"paste, thousands or a decimal comma", Qt::Key_V, "", "12", "12123.456", Qt::ControlModifier, "123,456", true},
+        {"paste, more than either field takes", Qt::Key_V, "", "12", "12", Qt::ControlModifier, "12345678", true},
+        {"paste, thousands grouped by a point", Qt::Key_V, "", "12", "121.234", Qt::ControlModifier, "1.234", true},
         {"paste, blanks around", Qt::Key_V, "", "12", "120.3", Qt::ControlModifier, " 0,3 "},
         {"paste, a line break inside", Qt::Key_V, "", "12", "12", Qt::ControlModifier, "1\n5"},
         {"paste, a percent sign", Qt::Key_V, "", "12", "12", Qt::ControlModifier, "5%"},
@@ -134,6 +141,7 @@ TEST_F(ControlWndTest, KeysAndPastesAreFilteredFieldByField) {
         const char* name = kFields[i];
         const bool percentage = i >= 4;
         const char* rule = percentage ? "Digits and a decimal point only" : "Whole numbers only";
+        const char* limit = percentage ? "At most 9 characters" : "At most 5 digits";
         for (const Row& row : rows) {
             SCOPED_TRACE(std::string(name) + ": " + row.what);
             auto& field = Field(name);
@@ -147,11 +155,13 @@ TEST_F(ControlWndTest, KeysAndPastesAreFilteredFieldByField) {
             // A refused key moves nothing, and is sounded and told.
             const std::string after = percentage ? row.inPercentage : row.inFrequency;
             const Strings notes =
-                after == "12" ? Strings{std::string(name) + ": " + rule} : Strings{};
+                after == "12" ? Strings{std::string(name) + ": " + (row.overLimit ? limit : rule)}
+                              : Strings{};
             EXPECT_EQ(std::tuple(Text(name), field.SelStart(), platform.notes, platform.beeps),
                       std::tuple(after, int(after.size()), notes, int(notes.size())));
         }
     }
+    QLocale::setDefault(before);
 }
 
 // Calculate, or Enter in a field after typing there: one row for each kind of outcome the window
