@@ -451,6 +451,9 @@ void EditField::SetFocus() {
 bool EditField::HasFocus() const {
     return impl_->Widget()->hasFocus();
 }
+void EditField::SetAccessibleDescription(std::string_view description) {
+    impl_->Widget()->setAccessibleDescription(ToQ(description));
+}
 
 std::unique_ptr<framework::StyledTextPrinter> EditField::StyledTextPrinter(
     PrinterGraphics& graphics, int wrapWidth) const {

@@ -61,6 +61,8 @@ class EditField : public Control {
     void SetFocus();
     bool HasFocus() const;
     int LimitText() const { return limitText_; }
+    // What a screen reader says of the field besides its name and text.
+    void SetAccessibleDescription(std::string_view description);
     // A printer for the field's text with its styles, wrapped at wrapWidth points.
     std::unique_ptr<framework::StyledTextPrinter> StyledTextPrinter(PrinterGraphics& graphics,
                                                                     int wrapWidth) const;

@@ -298,14 +298,24 @@ void ControlWnd::CalculateBtn_Action() {
         return;
     }
     for (calc::Field field : outcome.emptied) Find<EditField>(FieldName(field)).SetText("");
-    Find<EditField>("pppFld").SetText(outcome.pppText);
+    ShowResult(outcome.pppText);
 }
 
 void ControlWnd::ClearBtn_Action() {
     for (const char* name : kEntryFields) Find<EditField>(name).SetText("");
-    Find<EditField>("pppFld").SetText("");
+    ShowResult("");
     if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().StartNewCase();
     Find<EditField>("tpFld").SetFocus();
+}
+
+// The result changes where the focus is not: a screen reader learns of it by the change of the
+// field's text, and says what the bare number is by its description, which is set first so that
+// it is there when the change is told. Said, .2 needs the zero that the field leaves out.
+void ControlWnd::ShowResult(const std::string& ppp) {
+    auto& field = Find<EditField>("pppFld");
+    const std::string said = (ppp.starts_with('.') ? "0" : "") + ppp;
+    field.SetAccessibleDescription(ppp.empty() ? "" : "Positive predictive value: " + said + "%");
+    field.SetText(ppp);
 }
 
 bool ControlWnd::Canvas2_MouseDown(int, int) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "calc/Calculation.h"
@@ -25,6 +26,7 @@ class ControlWnd : public framework::Window {
     bool EntryKeyDown(const char* name, std::string_view key);
     void EnterIn(std::string_view name);
     void Refuse(const char* name);
+    void ShowResult(const std::string& ppp);
     // What Calculate would do with the fields as they are.
     calc::CalcOutcome Outcome() const;
 

@@ -7,12 +7,15 @@
 # reached with Tab; the arrow keys move the curves' reading, and Shift+Ctrl+S saves the focused
 # picture through the real save dialog. Clear in the calculator starts a new case there too,
 # without the population prevalence typed for the one before. Closing the calculator then ends
-# the program, every window and all.
+# the program, every window and all. Pressed from the bus, Calculate tells its result there, in
+# words too.
 
 import os
 import shutil
 import warnings
 from xml.etree import ElementTree
+
+from gi.repository import GLib
 
 from desktop import Desktop, check, expect, main, wait_for
 
@@ -20,6 +23,7 @@ from desktop import Desktop, check, expect, main, wait_for
 warnings.simplefilter("ignore", DeprecationWarning)
 
 PICTURES = ("Frequency tree", "Icon arrays", "Predictive values over prevalence")
+RESULT = "Percent with positive test and disorder"
 
 
 def test(binary):
@@ -59,6 +63,21 @@ def test(binary):
         wait_for("Ctrl+W to close the description", lambda: not d.window_titled("Description"))
         d.click(236, 147)  # the first cell of the table
         d.xdotool("type", "--delay", "30", "15\t299\t15\t9671")
+        # Calculate, pressed as a screen reader presses it, leaves the focus where it was; the
+        # result is told as a change of its text, and its description says it in words.
+        told = []
+        listener = d.Atspi.EventListener.new(lambda e: told.append(e.source.get_name()))
+        listener.register("object:text-changed")
+        d.Atspi.Action.do_action(d.find("PUSH_BUTTON", "Calculate"), 0)  # Press, its first
+
+        def result_told():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return RESULT in told
+        wait_for("the result's change of text on the bus", result_told)
+        expect("the result's description", d.find("TEXT", RESULT).get_description,
+               "Positive predictive value: 4.8%")
+        expect("the focus after Calculate", d.focused, "Test negative, disorder absent")
         d.xdotool("key", "ctrl+i")
         window = wait_for("the Explanation window on the bus",
                           lambda: d.window_titled("Explanation") and d.find("FRAME", "Explanation"))

@@ -181,7 +181,7 @@ TEST_F(ControlWndTest, CalculateEnterClearAndTab) {
         {"Enter in the last cell of a complete table", {"15", "299", "15"}, "tnFld", "9671", {"15", "299", "15", "9671", "", "", "", "4.8"}, "", "tnFld"},
         {"Enter in a cell beside complete percentages", {"", "", "", "", "0.3", "50", "3"}, "tnFld", "15", {"", "", "", "15", "0.3", "50", "3", "old"}, "", "preFld"},
         {"Enter in the last percentage, incomplete", {}, "tFld", "3", {"", "", "", "", "", "", "3", "old"}, "", "tpFld"},
-        {"Enter, percentages complete", {"", "", "", "", "", "50", "3"}, "preFld", "0.3", {"", "", "", "", "0.3", "50", "3", "4.8"}, "", "preFld"},
+        {"Enter, percentages complete", {"", "", "", "", "", "50", "3"}, "preFld", "0.01", {"", "", "", "", "0.01", "50", "3", ".2"}, "", "preFld"},
         {"Enter, one percentage above 100", {"", "", "", "", "", "50", "3"}, "preFld", "150", {"", "", "", "", "150", "50", "3", "old"}, "Percentages cannot be greater than 100.", "preFld"},
     };
     // clang-format on
@@ -204,10 +204,13 @@ TEST_F(ControlWndTest, CalculateEnterClearAndTab) {
                            : row.message + " in " + (row.field ? row.field : "dtFld"));
         EXPECT_EQ(FocusedField(), row.focus);
     }
-    // Clear empties all eight and puts the focus in the first; Tab follows the screen from there
-    // and ends with Clear.
+    // Clear empties all eight, the result's words too, and puts the focus in the first; Tab
+    // follows the screen from there and ends with Clear.
+    auto* result = QAccessible::queryAccessibleInterface(Field("pppFld").Widget());
+    EXPECT_EQ(result->text(QAccessible::Description), "Positive predictive value: 0.2%");
     Press("ClearBtn");
     EXPECT_EQ(Texts(), (std::array<std::string, 8>{}));
+    EXPECT_EQ(result->text(QAccessible::Description), "");
     std::string visited;
     for (int i = 0; i < 11; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
         visited += FocusedField() + " ";
