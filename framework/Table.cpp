@@ -94,6 +94,13 @@ void Table::SetRows(const std::vector<std::vector<std::string>>& rows) {
             }
             changed = true;
         }
+        // A screen reader names a row by its header, hidden as that is: by its first cell, not by
+        // its number.
+        const QString name = table->item(r, 0) ? table->item(r, 0)->text() : QString();
+        const QTableWidgetItem* header = table->verticalHeaderItem(r);
+        if (!header || header->text() != name) {
+            table->setVerticalHeaderItem(r, new QTableWidgetItem(name));
+        }
     }
     if (changed) table->updateGeometry();
 }

@@ -8,7 +8,7 @@
 # picture through the real save dialog. Clear in the calculator starts a new case there too,
 # without the population prevalence typed for the one before. Closing the calculator then ends
 # the program, every window and all. Pressed from the bus, Calculate tells its result there, in
-# words too.
+# words too, and the statistics' rows are named by their statistics.
 
 import os
 import shutil
@@ -93,6 +93,8 @@ def test(binary):
         check(["Positive predictive value (%)", "4.8", "2.7–7.8"] in rows
               and ["Diagnostic odds ratio", "32.3", "15.7–66.8"] in rows,
               f"the statistics read {rows}")
+        named = [d.Atspi.Table.get_row_description(table, r) for r in range(len(rows))]
+        check(named == [row[0] for row in rows], f"the statistics' rows are named {named}")
 
         # The pictures painted on the screen: persons with the disorder in vermillion, those
         # without in blue (a picture that only exists for the bus would leave no such pixels).
