@@ -37,14 +37,18 @@ MenuItem::~MenuItem() {
 }
 
 void MenuItem::SetText(std::string text) {
-    text_ = std::move(text);
+    text_.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && ++i == text.size()) break;  // "&&" is an '&' of the text
+        text_ += text[i];
+    }
     if (!action_) return;
     action_->setSeparator(IsSeparator());
     // The delete-selection command has no caption of its own; it reads as the platform's.
     if (text_.empty() && name_ == "EditClear") {
         action_->setText(QObject::tr("Delete"));
     } else {
-        action_->setText(ToQ(text_));
+        action_->setText(ToQ(text));
     }
 }
 

@@ -18,7 +18,8 @@ class MenuItem {
     struct Props {
         std::string name{};
         bool autoEnable = false;
-        std::string text{};  // "-" makes a separator
+        // "-" makes a separator; an '&' puts the menu on Alt and the letter after it: "&File".
+        std::string text{};
         // "Cmd+" and a capital letter; Cmd is the platform's command key (Ctrl off macOS).
         std::string keyboardShortcut{};
     };
@@ -33,6 +34,7 @@ class MenuItem {
     void SetName(std::string name) { name_ = std::move(name); }
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool on) { autoEnable_ = on; }
+    // The text as shown, without the '&' of its Alt key.
     const std::string& Text() const { return text_; }
     void SetText(std::string text);
     const std::string& KeyboardShortcut() const { return shortcut_; }

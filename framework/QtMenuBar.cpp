@@ -1,6 +1,9 @@
+#include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -9,6 +12,24 @@
 #include "framework/QtHelpers.h"
 
 namespace framework {
+
+namespace {
+
+// The title with an '&' before its first letter that no other menu opens with.
+QString WithFreeMnemonic(const QString& title, const std::vector<QMenu*>& others) {
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        const QString marked = title.left(i) + QLatin1Char('&') + title.mid(i);
+        const auto key = QKeySequence::mnemonic(marked);
+        if (title[i].isLetter() && std::none_of(others.begin(), others.end(), [&](QMenu* m) {
+                return QKeySequence::mnemonic(m->title()) == key;
+            })) {
+            return marked;
+        }
+    }
+    return title;
+}
+
+}  // namespace
 
 QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent) {
     // From the first bar on, the Edit items need to know where the focus was before it.
@@ -22,7 +43,7 @@ QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent) {
             } else if (child->IsSeparator()) {
                 menu->addSeparator();
             } else if (!child->Children().empty()) {
-                QMenu* sub = menu->addMenu(ToQ(child->Text()));
+                QMenu* sub = menu->addMenu(child->QtAction()->text());
                 QObject::connect(sub, &QMenu::aboutToShow, sub, &UpdateMenus);
                 fill(sub, *child);
             } else {
@@ -32,7 +53,7 @@ QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent) {
     };
     std::vector<QMenu*> menus;
     for (const auto& top : bar.Children()) {
-        auto* menu = new QMenu(ToQ(top->Text()), qbar);
+        auto* menu = new QMenu(top->QtAction()->text(), qbar);
         QObject::connect(menu, &QMenu::aboutToShow, menu, &UpdateMenus);
         fill(menu, *top);
         menus.push_back(menu);
@@ -41,9 +62,10 @@ QMenuBar* BuildQtMenuBar(MenuBar& bar, QWidget* parent) {
     // The platform's own application menu takes these items by their role.
     for (QAction* a : applicationItems) menus.front()->addAction(a);
 #else
-    // Without a platform application menu, the framework shows one, first in the bar.
+    // Without a platform application menu, the framework shows one, first in the bar, and opens
+    // it with Alt as the others open.
     if (!applicationItems.empty()) {
-        auto* appMenu = qbar->addMenu(ToQ(ApplicationName()));
+        auto* appMenu = qbar->addMenu(WithFreeMnemonic(ToQ(ApplicationName()), menus));
         QObject::connect(appMenu, &QMenu::aboutToShow, appMenu, &UpdateMenus);
         for (QAction* a : applicationItems) appMenu->addAction(a);
     }

@@ -28,8 +28,10 @@ Menu::Menu() {
     using framework::QuitMenuItem;
     // A command goes by its item's name to the handler bound under that name: first the front
     // window's (its AddMenuHandlers), then the application's (app/HandleAboutMenu.cpp), which
-    // closes the front window for CloseWindowItem and opens the Explanation window.
-    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "File"});
+    // closes the front window for CloseWindowItem and opens the Explanation window. Each menu
+    // opens with Alt and its own letter, the one after the '&'; the application menu, which the
+    // framework adds before them, takes the first letter of its title that is left (P).
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "&File"});
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "CloseWindowItem",
                    .autoEnable = true,
@@ -46,7 +48,7 @@ Menu::Menu() {
     Add<QuitMenuItem>(
         *this, "UntitledMenu2",
         {.name = "FileQuit", .autoEnable = true, .text = "Quit", .keyboardShortcut = "Cmd+Q"});
-    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu0", .text = "Edit"});
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu0", .text = "&Edit"});
     Add<MenuItem>(*this, "UntitledMenu0",
                   {.name = "EditUndo", .text = "Undo", .keyboardShortcut = "Cmd+Z"});
     Add<MenuItem>(*this, "UntitledMenu0", {.name = "UntitledMenu1", .text = "-"});
@@ -57,7 +59,7 @@ Menu::Menu() {
     Add<MenuItem>(*this, "UntitledMenu0",
                   {.name = "EditPaste", .text = "Paste", .keyboardShortcut = "Cmd+V"});
     Add<MenuItem>(*this, "UntitledMenu0", {.name = "EditClear", .text = ""});
-    Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = "Window"});
+    Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = "&Window"});
     Add<MenuItem>(*this, "WindowMenu", {.name = "ControlMenuItem", .text = "Control"});
     Add<MenuItem>(*this, "WindowMenu", {.name = "DescriptionMenuItem", .text = "Description"});
     Add<MenuItem>(*this, "WindowMenu",

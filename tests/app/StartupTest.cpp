@@ -106,7 +106,7 @@ TEST_F(StartupTest, MenuTreeAndTheItemsEnabledByTheWindowInFront) {
         Activate(*w);
         std::string seen;
         for (QAction* a : w->Widget()->findChild<QMenuBar*>()->actions()) {
-            const QString title = a->text();
+            const QString title = a->text().remove('&');
             seen += title.toStdString() + (title == "Edit" ? "" : ": " + EnabledItems(*w, title)) +
                     "; ";
         }

@@ -1,7 +1,7 @@
 # The calculator used from the keyboard as a person at a German keyboard would, read from outside
 # over the accessibility bus as a screen reader reads it: the worked example typed with a decimal
 # comma and the keypad's decimal key, Enter in the fields, a note at a refused key, the Tab
-# order, the result field, and Ctrl+Q.
+# order, the result field, the menus' Alt keys, and Ctrl+Q.
 
 from desktop import Desktop, check, expect, main, wait_for
 
@@ -60,6 +60,14 @@ def test(binary):
             expect(f"after {i} presses of Tab, the focus", d.focused, name)
             d.xdotool("key", "Tab")
         wait_for("the note to go away", lambda: note() is None)
+
+        # Alt and a menu's underlined letter open that menu, each letter its own.
+        for title in ("File", "Edit", "Window", "Predivo"):
+            d.xdotool("key", f"alt+{title[0].lower()}")
+            expect(f"the menu open after Alt+{title[0]}", lambda: [
+                n.get_name() for n in d.having("MENU_ITEM") if d.has(n, "FOCUSED")
+                and n.get_parent().get_role() == d.Atspi.Role.MENU_BAR], [title])
+            d.xdotool("key", "Escape")
 
         # The menu's shortcut, not the field the focus is in, takes Ctrl+Q.
         d.xdotool("key", "ctrl+q")

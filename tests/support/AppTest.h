@@ -87,7 +87,7 @@ inline framework::Window& WindowOfClass(std::string_view name) {
 inline QMenu* OpenMenu(framework::Window& window, const QString& title, bool byKeys = false) {
     auto* bar = window.Widget()->findChild<QMenuBar*>();
     QMenu* menu = nullptr;
-    for (QAction* a : bar->actions()) menu = a->text() == title ? a->menu() : menu;
+    for (QAction* a : bar->actions()) menu = a->text().remove('&') == title ? a->menu() : menu;
     if (!menu) return nullptr;
     if (byKeys) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
     for (int i = 0; byKeys && i < 8 && bar->activeAction() != menu->menuAction(); ++i) {
