@@ -89,9 +89,11 @@ std::string SaveDrawing(const Drawing& drawing, const std::string& path) {
         return ApplicationName() + " saves pictures as .svg or .png files.";
     }
     // Written beside the target and renamed over it once whole, so that a failure part way
-    // leaves the old file, or none, rather than half a picture.
+    // leaves the old file, or none, rather than half a picture. Flushed first: commit would miss
+    // the failure of the last buffered write, a full disk's, and rename a cut-off file.
     QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) {
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush() &&
+        out.commit()) {
         return {};
     }
     return "The picture could not be saved as \"" + FromQ(QDir::toNativeSeparators(file)) +

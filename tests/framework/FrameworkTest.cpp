@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -264,6 +267,18 @@ TEST_F(FrameworkTest, SavesADrawingWholeOrNotAtAll) {
     }
     QTemporaryDir tmp;
     ASSERT_EQ(SaveDrawing(d, tmp.filePath("p.svg").toStdString()), "");
+    // Saved again on a disk that fills up part way (a limit on a file's size, below a buffer's
+    // worth, stands for it), the picture fails to save, and says so, and the old one stays whole
+    // for the reading below.
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limit{1000, unlimited.rlim_max};
+    const auto onSignal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string message = SaveDrawing(d, tmp.filePath("p.svg").toStdString());
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, onSignal);
+    EXPECT_NE(message.find("p.svg"), std::string::npos) << message;
     QFile svg(tmp.filePath("p.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&svg);
