@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMimeData>
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -283,16 +285,35 @@ TEST_F(FrameworkTest, SavesADrawingWholeOrNotAtAll) {
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&svg);
     QStringList texts;
+    std::string width;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("svg"))
+            width = xml.attributes().value("width").toString().toStdString();
+        if (xml.name() == QLatin1String("text"))
             texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(texts, (QStringList{"15 of 314", "299 tested"}));
+    EXPECT_EQ(width, "105.833mm") << "400 pixels at the 96 to the inch of a browser";
     ASSERT_EQ(SaveDrawing(d, tmp.filePath("p.png").toStdString()), "");
     const QImage png(tmp.filePath("p.png"));
     EXPECT_EQ(png.size(), QSize(800, 200));
     EXPECT_EQ(png.pixelColor(100, 100), QColor(0xD5, 0x5E, 0x00)) << "the box, in paper inks";
+    int left = 800, right = 0;  // the blue ink of the centred label, whose point is at x 300
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (png.pixelColor(x, y).blue() - png.pixelColor(x, y).red() > 80)
+                left = std::min(left, x), right = std::max(right, x);
+    EXPECT_NEAR(left + right, 2 * 600, 6) << left << " to " << right;
+    QTimer::singleShot(0, [&] {  // the save dialog adds the type chosen in it to a bare name
+        auto* dialog = static_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog->selectNameFilter("PNG image (*.png)");
+        dialog->selectFile(tmp.filePath("bare"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(platform.Platform::ChoosePictureFile(Probe(), ""),
+              tmp.filePath("bare.png").toStdString());
 }
 
 // The picture is drawn at half its size: the pointer and the keys still speak in its own
@@ -345,7 +366,8 @@ TEST_F(FrameworkTest, PictureViewMapsPointerKeysAndCopy) {
 }
 
 // A drawing and the text that follows it share a page, the text from where it was asked to
-// start: the top 100 points of the page (36 of them margin) hold only the drawing's labels.
+// start: the top 100 points of the page (36 of them margin) hold only the drawing's labels. A
+// text asked to start in the last points of the page starts on the next instead, whole.
 TEST_F(FrameworkTest, PrintsADrawingAndTextOnOnePage) {
     QTemporaryDir dir;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -356,13 +378,19 @@ TEST_F(FrameworkTest, PrintsADrawingAndTextOnOnePage) {
         PrintDrawing(graphics, PictureWnd::TestDrawing(), 0, 0, 200);
         const int end = PlainTextPrinter(graphics, "Afterwards", 200)->DrawAll(100);
         EXPECT_TRUE(end > 100 && end < 130 && graphics.PageCount() == 1) << end;
+        PlainTextPrinter(graphics, "Overleaf", 200)->DrawAll(graphics.PageHeight() - 4);
     }
-    for (const char* top : {"0", "110"}) {
+    const std::vector<std::pair<QStringList, std::string>> rows{
+        {{"-y", "0", "-H", "100", "-W", "600", "-l", "1"}, "15 of 314 299 tested"},
+        {{"-l", "1"}, "15 of 314 299 tested Afterwards"},
+        {{"-f", "2"}, "Overleaf"},
+    };
+    for (const auto& [options, expected] : rows) {
         QProcess p;
-        p.start("pdftotext", {"-y", top, "-H", "100", "-W", "600", dir.filePath("p.pdf"), "-"});
+        p.start("pdftotext", options + QStringList{dir.filePath("p.pdf"), "-"});
         ASSERT_TRUE(p.waitForFinished(10000));
-        const std::string printed = p.readAllStandardOutput().simplified().toStdString();
-        EXPECT_EQ(printed, top == std::string("0") ? "15 of 314 299 tested" : "Afterwards");
+        EXPECT_EQ(p.readAllStandardOutput().simplified().toStdString(), expected)
+            << options.join(' ').toStdString();
     }
 }
 
