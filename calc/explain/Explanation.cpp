@@ -64,7 +64,12 @@ std::string ComplementOf(const Estimate& e) {
 // The first share the persons show otherwise than the table, or nothing when they show every
 // one alike. A share that is not empty in the table but whose persons are none shows 0.0, so an
 // empty group differs too.
-std::optional<std::pair<Share, std::string>> Misfit(const PersonsTree& t, const ShownPercents& s) {
+struct Misfitting {
+    Share share;
+    std::string told, table;
+};
+
+std::optional<Misfitting> Misfit(const PersonsTree& t, const ShownPercents& s) {
     const struct {
         Share share;
         const std::string& shown;
@@ -84,7 +89,7 @@ std::optional<std::pair<Share, std::string>> Misfit(const PersonsTree& t, const 
         if (c.shown.empty()) continue;
         const std::string told =
             c.whole == 0 ? kUndefined : Figure(Rational(c.part, c.whole), Scale::Percent);
-        if (told != c.shown) return std::pair(c.share, told);
+        if (told != c.shown) return Misfitting{c.share, told, c.shown};
     }
     return std::nullopt;
 }
@@ -235,7 +240,7 @@ Explanation Explain(const ExplanationRequest& rq) {
                                                            : x.sizes.front();
         x.persons = SplitPopulation(size, prevalence, sensitivity, falsePositiveRate);
         if (const auto misfit = Misfit(x.persons, shown)) {
-            x.notes.push_back(RoundedPersonsNote(size, misfit->first, misfit->second));
+            x.notes.push_back(RoundedPersonsNote(size, misfit->share, misfit->told, misfit->table));
         }
     }
     x.positiveSentence =

@@ -238,10 +238,11 @@ const char* ShareName(Share share) {
 
 }  // namespace
 
-std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told) {
+std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
+                               const std::string& table) {
     return "Whole persons cannot show every figure even of " + People(persons) + ": for them " +
            ShareName(share) + " is " + (told == kUndefined ? told : PercentSign(told)) +
-           ". The table's figures are exact.";
+           ", where the table has " + PercentSign(table) + ".";
 }
 
 std::string TablePrevalenceNote() {

@@ -58,7 +58,8 @@ std::string AtEnteredPrevalenceNote();
 std::string NoIntervalsNote();
 // Where no size up to a million shows every percentage alike: which one its persons show
 // otherwise, and how.
-std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told);
+std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
+                               const std::string& table);
 // The table's predictive values and accuracy rest on its own prevalence.
 std::string TablePrevalenceNote();
 std::string BothInputsNote();
