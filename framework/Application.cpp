@@ -201,6 +201,15 @@ const std::vector<FileType>& RegisteredFileTypes() {
     return TheState().fileTypes;
 }
 
+int RunWithoutDisplay(int& argc, char** argv, std::string_view displayName,
+                      const std::function<int()>& code) {
+    TheState().name = std::string(displayName);
+    qInstallMessageHandler(&MessageHandler);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return code();
+}
+
 Runtime::Runtime(int& argc, char** argv, std::string_view displayName) {
     TheState().name = std::string(displayName);
     qInstallMessageHandler(&MessageHandler);

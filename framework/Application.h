@@ -76,6 +76,11 @@ const std::vector<FileType>& RegisteredFileTypes();
 
 // The framework's lifetime: its constructor initialises the platform (a process without a
 // display is told so and ends there), Shutdown tears it down and gives the exit status.
+// Runs code that draws but shows nothing, such as writing a picture to a file, on Qt's offscreen
+// platform: it needs no display, and draws alike whether there is one or not.
+int RunWithoutDisplay(int& argc, char** argv, std::string_view displayName,
+                      const std::function<int()>& code);
+
 class Runtime {
   public:
     Runtime(int& argc, char** argv, std::string_view displayName);

@@ -162,7 +162,10 @@ Explanation Explain(const ExplanationRequest& rq) {
                 sensitivity = {tp, tp + fn};
                 falsePositiveRate = {fp, fp + tn};
             }
-            if (refusal) x.notes.push_back(RefusedPopulationNote(*refusal));
+            if (refusal) {
+                x.notes.push_back(RefusedPopulationNote(*refusal));
+                x.populationRefused = RefusedPopulation(*refusal);
+            }
         }
         const Counts c{static_cast<double>(tp), static_cast<double>(fp), static_cast<double>(fn),
                        static_cast<double>(tn)};
@@ -255,13 +258,18 @@ std::string Explanation::PlainText() const {
     if (input == ExplainedInput::None) return missing + "\n";
     std::string out = positiveSentence + "\n" + negativeSentence + "\n";
     for (const auto& note : notes) out += note + "\n";
-    out += "\n" + TableHead() + "\n";
+    out += "\n" + TableText();
+    if (!statisticsNote.empty()) out += statisticsNote + "\n";
+    return out + "\n" + methods + "\n";
+}
+
+std::string Explanation::TableText() const {
+    std::string out = TableHead() + "\n";
     for (const auto& row : statistics) {
         out += row.name + "\t" + row.value + "\t" + row.lower + "\t" + row.upper + "\t" + row.note +
                "\n";
     }
-    if (!statisticsNote.empty()) out += statisticsNote + "\n";
-    return out + "\n" + methods + "\n";
+    return out;
 }
 
 }  // namespace calc

@@ -87,6 +87,8 @@ struct Explanation {
     std::string positiveSentence;
     std::string negativeSentence;
     std::vector<std::string> notes;  // about the persons and the input, each one sentence
+    // Why an entered population prevalence was not applied; empty where it was or none was.
+    std::string populationRefused;
     std::vector<StatisticRow> statistics;
     // The same figures as numbers, for the pictures; prevalence is the population's where one
     // was entered.
@@ -97,6 +99,8 @@ struct Explanation {
     // Everything above as plain text, the table tab-separated with the bounds in columns of
     // their own, for a spreadsheet.
     std::string PlainText() const;
+    // Only the statistics, tab-separated under their head, for a script.
+    std::string TableText() const;
 };
 
 Explanation Explain(const ExplanationRequest& request);

@@ -47,10 +47,10 @@ const char* WhoTests(std::uint64_t n) {
     return n == 1 ? " who tests" : " who test";
 }
 
-std::string Join(const std::vector<std::string>& items) {
+std::string Join(const std::vector<std::string>& items, const char* last = " and ") {
     std::string out;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) out += i + 1 == items.size() ? " and " : ", ";
+        if (i > 0) out += i + 1 == items.size() ? last : ", ";
         out += items[i];
     }
     return out;
@@ -89,6 +89,10 @@ std::string MissingInput(const bool countMissing[4], const bool percentMissing[3
 }
 
 std::string RefusedPopulationNote(PopulationRefusal why) {
+    return RefusedPopulation(why) + "; the table's own is used.";
+}
+
+std::string RefusedPopulation(PopulationRefusal why) {
     const char* refusal = "";
     switch (why) {
         case PopulationRefusal::NotANumber:
@@ -104,7 +108,7 @@ std::string RefusedPopulationNote(PopulationRefusal why) {
             refusal = "Everyone in the table has the disorder, so it cannot be carried over";
             break;
     }
-    return std::string(refusal) + "; the table's own is used.";
+    return refusal;
 }
 
 std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
@@ -243,6 +247,15 @@ std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::st
     return "Whole persons cannot show every figure even of " + People(persons) + ": for them " +
            ShareName(share) + " is " + (told == kUndefined ? told : PercentSign(told)) +
            ", where the table has " + PercentSign(table) + ".";
+}
+
+std::string SizeRefusal(std::uint64_t asked, const std::vector<std::uint64_t>& sizes) {
+    std::vector<std::string> offered;
+    for (const std::uint64_t n : sizes) offered.push_back(GroupedText(n));
+    std::string out =
+        "Whole persons of " + People(asked) + " do not show every figure as the table does; ";
+    if (offered.empty()) return out + "the story is told for " + People(1000000) + ".";
+    return out + "it can be told for " + Join(offered, " or ") + " people.";
 }
 
 std::string TablePrevalenceNote() {

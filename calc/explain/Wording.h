@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/NaturalFrequencies.h"
 #include "calc/Statistics.h"
@@ -40,6 +41,8 @@ std::string MissingInput(const bool countMissing[4], const bool percentMissing[3
 
 enum class PopulationRefusal { NotANumber, AboveHundred, NoneDiseased, NoneHealthy };
 std::string RefusedPopulationNote(PopulationRefusal why);
+// The same without what the window does instead, for where nothing is done instead.
+std::string RefusedPopulation(PopulationRefusal why);
 
 // The persons told in sentences, with the percentages as the table writes them; the first says
 // so where the story is told at a prevalence entered for the population tested.
@@ -60,6 +63,8 @@ std::string NoIntervalsNote();
 // otherwise, and how.
 std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
                                const std::string& table);
+// A size asked for that does not show every figure as the table does, and those that do.
+std::string SizeRefusal(std::uint64_t asked, const std::vector<std::uint64_t>& sizes);
 // The table's predictive values and accuracy rest on its own prevalence.
 std::string TablePrevalenceNote();
 std::string BothInputsNote();

@@ -1,0 +1,160 @@
+#include "app/CommandLine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calc/KeyFilter.h"
+#include "calc/explain/Explanation.h"
+#include "calc/explain/Pictures.h"
+#include "calc/explain/Wording.h"
+#include "framework/Application.h"
+#include "framework/CommandLine.h"
+#include "framework/Export.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kProgram = "predivo";
+
+framework::CommandLine Line() {
+    return framework::CommandLine(
+        kProgram, PREDIVO_VERSION,
+        "Predivo tells how likely a positive test result is to be right. Without options it "
+        "opens its windows; with --explain or --export it works from the command line and "
+        "needs no display.",
+        {
+            {{"explain"}, "Prints the explanation of a test, as the Explanation window copies it."},
+            {{"export"},
+             "Writes a picture of the test to FILE, as SVG or PNG by its extension.",
+             "FILE"},
+            {{"picture"}, "The picture to export: tree (the default), icons or curves.", "NAME"},
+            {{"prevalence"},
+             "With four counts: the prevalence in the population tested, in percent.",
+             "PERCENT"},
+            {{"size"}, "The people the story is told for: 1000, 10000, 100000 or 1000000.", "N"},
+            {{"format"},
+             "text (the default) or tsv: only the statistics, tab-separated.",
+             "FORMAT"},
+        },
+        "NUMBERS",
+        "Four counts (true positives, false positives, false negatives, true negatives) or three "
+        "percentages (prevalence, sensitivity, false-positive rate).");
+}
+
+struct Usage {
+    std::string message;
+};
+
+// A number as the calculator's fields would take it pasted: grouped counts, decimal commas.
+std::string Number(const std::string& text, bool percent) {
+    return calc::PastedNumber(text, percent).value_or(text);
+}
+
+calc::ExplanationRequest Request(const framework::CommandLine& line,
+                                 std::vector<std::string>& texts) {
+    const std::vector<std::string> args = line.Arguments();
+    if (args.size() != 3 && args.size() != 4) {
+        throw Usage{"give four counts or three percentages"};
+    }
+    const bool counts = args.size() == 4;
+    for (const auto& a : args) texts.push_back(Number(a, !counts));
+    calc::ExplanationRequest rq;
+    if (counts) {
+        rq.tp = texts[0], rq.fp = texts[1], rq.fn = texts[2], rq.tn = texts[3];
+    } else {
+        rq.pre = texts[0], rq.dt = texts[1], rq.t = texts[2];
+    }
+    if (line.IsSet("prevalence")) {
+        if (!counts) throw Usage{"--prevalence goes with four counts"};
+        texts.push_back(Number(line.Value("prevalence"), true));
+        rq.populationPrevalence = texts.back();
+    }
+    if (line.IsSet("size")) {
+        const std::string size = line.Value("size");
+        const auto* chosen =
+            std::find_if(std::begin(calc::kPopulationSizes), std::end(calc::kPopulationSizes),
+                         [&](std::uint64_t n) { return std::to_string(n) == size; });
+        if (chosen == std::end(calc::kPopulationSizes)) {
+            throw Usage{"--size is 1000, 10000, 100000 or 1000000"};
+        }
+        rq.populationSize = *chosen;
+    }
+    return rq;
+}
+
+// The test explained, or the message the Explanation window would give instead.
+int Explained(const framework::CommandLine& line, const calc::Explanation& x,
+              const calc::ExplanationRequest& rq) {
+    if (x.input == calc::ExplainedInput::None) {
+        framework::PrintError(kProgram, x.missing);
+        return 1;
+    }
+    if (!x.populationRefused.empty()) {
+        framework::PrintError(kProgram, x.populationRefused + ".");
+        return 1;
+    }
+    if (rq.populationSize != 0 && x.persons.total != rq.populationSize) {
+        framework::PrintError(kProgram, calc::SizeRefusal(rq.populationSize, x.sizes));
+        return 1;
+    }
+    if (line.IsSet("explain")) {
+        framework::PrintOut(line.Value("format") == "tsv" ? x.TableText() : x.PlainText());
+    }
+    return 0;
+}
+
+bool PictureFile(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name.ends_with(".svg") || name.ends_with(".png");
+}
+
+calc::Drawing Picture(const std::string& name, const calc::Explanation& x) {
+    if (name == "icons") return calc::IconArrays(x);
+    if (name == "curves") return calc::PredictiveCurves(x);
+    return calc::FrequencyTree(x);
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(int& argc, char** argv) {
+    // The windows start as fast as they did before there was a command line.
+    if (argc <= 1) return std::nullopt;
+    framework::CommandLine line = Line();
+    if (const auto done = line.Parse(argc, argv)) return done;
+    const bool explain = line.IsSet("explain"), exporting = line.IsSet("export");
+    try {
+        if (!explain && !exporting) throw Usage{"give --explain or --export with the numbers"};
+        const std::string format = line.IsSet("format") ? line.Value("format") : "text";
+        if (format != "text" && format != "tsv") throw Usage{"--format is text or tsv"};
+        const std::string picture = line.IsSet("picture") ? line.Value("picture") : "tree";
+        if (picture != "tree" && picture != "icons" && picture != "curves") {
+            throw Usage{"--picture is tree, icons or curves"};
+        }
+        if (line.IsSet("picture") && !exporting) throw Usage{"--picture goes with --export"};
+        if (exporting && !PictureFile(line.Value("export"))) {
+            throw Usage{"--export writes .svg or .png files"};
+        }
+        std::vector<std::string> texts;
+        texts.reserve(5);
+        const calc::ExplanationRequest rq = Request(line, texts);
+        const calc::Explanation x = calc::Explain(rq);
+        if (const int status = Explained(line, x, rq); status != 0 || !exporting) return status;
+        return framework::RunWithoutDisplay(argc, argv, "Predivo", [&] {
+            const std::string error =
+                framework::SaveDrawing(Picture(picture, x), line.Value("export"));
+            if (error.empty()) return 0;
+            framework::PrintError(kProgram, error);
+            return 1;
+        });
+    } catch (const Usage& usage) {
+        framework::PrintError(kProgram, usage.message);
+        return 2;
+    }
+}
+
+}  // namespace app
