@@ -3,8 +3,10 @@
 #include <exception>
 
 #include "app/FileTypes.h"
+#include "calc/explain/Wording.h"
 #include "framework/Window.h"
 #include "windows/AboutWnd.h"
+#include "windows/ControlWnd.h"
 #include "windows/ExplanationWnd.h"
 #include "windows/Menu.h"
 #include "windows/Windows.h"
@@ -35,6 +37,12 @@ bool HandleAboutMenu::ExplanationMenuItem_Action() {
     return false;
 }
 
+// The calculator takes the example whichever window is in front; an open explanation follows it.
+bool HandleAboutMenu::ExampleItem_Action(std::size_t index) {
+    ControlWnd().ChooseExample(index);
+    return false;
+}
+
 HandleAboutMenu& App() {
     auto* app = dynamic_cast<HandleAboutMenu*>(&framework::RunningApplication());
     if (!app) throw framework::NilObjectException("no application object");
@@ -46,6 +54,9 @@ void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
     App().AddMenuHandler("CloseWindowItem", [] { return App().CloseWindowItem_Action(); });
     App().AddMenuHandler("ExplanationMenuItem", [] { return App().ExplanationMenuItem_Action(); });
+    for (std::size_t i = 0; i < calc::Examples().size(); ++i) {
+        App().AddMenuHandler(calc::Examples()[i].item, [i] { return App().ExampleItem_Action(i); });
+    }
 }
 
 void Start() {

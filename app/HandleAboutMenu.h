@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstddef>
+
 #include "framework/Application.h"
 
 namespace app {
 
-// The application object: it keeps the About items and Close Window working whichever window
-// is in front.
+// The application object: it keeps the About items, Close Window and the examples working
+// whichever window is in front.
 class HandleAboutMenu : public framework::Application {
   public:
     void EnableMenuItems() override;
@@ -13,6 +15,7 @@ class HandleAboutMenu : public framework::Application {
     bool AboutMenuItem_Action();
     bool CloseWindowItem_Action();
     bool ExplanationMenuItem_Action();
+    bool ExampleItem_Action(std::size_t index);
 };
 
 // The application object on record.

@@ -51,7 +51,7 @@ expl=$(xdotool search --sync --onlyvisible --name '^Explanation$' | head -n 1)
 sleep 0.5
 shoot "$expl" explanation.png
 # Tab on to the curves, which scrolls them into view, and move their reading to the right.
-for _ in 1 2 3 4; do xdotool key Tab; sleep 0.15; done
+for _ in 1 2 3 4 5 6 7; do xdotool key Tab; sleep 0.15; done
 xdotool key Right Right Right
 sleep 0.3
 shoot "$expl" explanation-curves.png

@@ -5,6 +5,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/KeyFilter.h"
+#include "calc/explain/Wording.h"
 #include "framework/Application.h"
 #include "framework/Platform.h"
 #include "windows/AboutWnd.h"
@@ -304,8 +305,32 @@ void ControlWnd::CalculateBtn_Action() {
 void ControlWnd::ClearBtn_Action() {
     for (const char* name : kEntryFields) Find<EditField>(name).SetText("");
     ShowResult("");
+    labels_ = {};
+    example_.reset();
     if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().StartNewCase();
     Find<EditField>("tpFld").SetFocus();
+}
+
+void ControlWnd::ChooseExample(std::size_t index) {
+    const calc::Example& example = calc::Examples().at(index);
+    ClearBtn_Action();
+    labels_ = example.labels;
+    example_ = index;
+    if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().ShowCaseLabels();
+    // Through the fields' texts, as typing would, so that an open explanation follows.
+    for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
+        Find<EditField>(kEntryFields[i]).SetText(example.fields[i]);
+    }
+    CalculateBtn_Action();
+}
+
+std::string_view ControlWnd::Source() const {
+    if (!example_) return {};
+    const calc::Example& example = calc::Examples()[*example_];
+    for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
+        if (Find<EditField>(kEntryFields[i]).Text() != example.fields[i]) return {};
+    }
+    return example.source;
 }
 
 // The result changes where the focus is not: a screen reader learns of it by the change of the

@@ -32,6 +32,17 @@ namespace {
 const char* const kPercentNote = "Digits and a decimal point only";
 const char* const kFewest = "the fewest people that show the same values";
 
+// The names of what the test looks for and who is tested: each field, its label and what a
+// screen reader calls it.
+struct LabelField {
+    const char *field, *label, *spoken;
+};
+constexpr LabelField kLabelFields[] = {
+    {"disorderFld", "What the test looks for:", "What the test looks for"},
+    {"peopleFld", "Who is tested:", "Who is tested, in the plural"},
+    {"personFld", "One of them:", "One of those tested, in the singular"},
+};
+
 // The pictures in the order they stand, with the name an export suggests.
 struct PictureName {
     const char* control;
@@ -91,10 +102,21 @@ void ExplanationWnd::Layout() {
 }
 
 void ExplanationWnd::CreateControls() {
-    // The window's own inputs stand in one row above all that they change, the prevalence
-    // first: the chooser, which appears once a prevalence is typed, comes after the field, so
-    // that nothing above or before the field moves while a person types in it.
-    Add<Group>("InputsRow", {.visible = false, .wraps = true});
+    // The window's own inputs stand in one row above all that they change: first the names,
+    // which are always there, then the prevalence; the chooser, which appears once a prevalence
+    // is typed, comes after the field, so that nothing above or before the field moves while a
+    // person types in it.
+    Add<Group>("InputsRow", {.wraps = true});
+    for (const LabelField& l : kLabelFields) {
+        const std::string row = std::string(l.field) + "Row";
+        Add<Group>(row, {.parent = "InputsRow"});
+        auto& label =
+            Add<StaticText>(std::string(l.field) + "Lbl", {.text = l.label, .parent = row});
+        auto& field =
+            Add<EditField>(l.field, {.limitText = 40, .parent = row, .accessibleName = l.spoken});
+        field.TextChange = [this] { LabelFld_TextChange(); };
+        label.SetBuddy(field);
+    }
     Add<Group>("PrevalenceRow", {.visible = false, .parent = "InputsRow"});
     auto& prevalenceLabel = Add<StaticText>(
         "popPreLbl",
@@ -119,6 +141,7 @@ void ExplanationWnd::CreateControls() {
     size.Change = [this] { Recalculate(); };
     sizeLabel.SetBuddy(size);
     Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
+    Add<TextView>("SourceTxt", {.visible = false, .accessibleName = "Source"});
     // Between the words and the figures: the persons drawn, then the test at every prevalence.
     Add<PictureView>("TreePic", {.visible = false, .accessibleName = "Frequency tree"});
     Add<PictureView>("IconsPic", {.visible = false, .accessibleName = "Icon arrays"});
@@ -143,6 +166,25 @@ void ExplanationWnd::AddMenuHandlers() {
 }
 
 void ExplanationWnd::Open() {
+    ShowCaseLabels();
+}
+
+// The names belong to the calculator's case, which outlives this window.
+void ExplanationWnd::ShowCaseLabels() {
+    const calc::Labels& labels = app::ControlWnd().CaseLabels();
+    showingLabels_ = true;
+    Find<EditField>("disorderFld").SetText(labels.disorder);
+    Find<EditField>("peopleFld").SetText(labels.people);
+    Find<EditField>("personFld").SetText(labels.person);
+    showingLabels_ = false;
+    Recalculate();
+}
+
+void ExplanationWnd::LabelFld_TextChange() {
+    if (showingLabels_) return;
+    app::ControlWnd().SetCaseLabels({Find<EditField>("disorderFld").Text(),
+                                     Find<EditField>("peopleFld").Text(),
+                                     Find<EditField>("personFld").Text()});
     Recalculate();
 }
 
@@ -165,6 +207,8 @@ calc::Explanation ExplanationWnd::Explain() const {
         .t = t,
         .populationPrevalence = population,
         .populationSize = size > 0 && size <= sizes_.size() ? sizes_[size - 1] : 0,
+        .labels = calculator.CaseLabels(),
+        .source = calculator.Source(),
     });
 }
 
@@ -178,7 +222,9 @@ void ExplanationWnd::Recalculate() {
     Find<Group>("SizeRow").SetVisible(size);
     if (size && x.sizes != sizes_) OfferSizes(x);
     Find<Group>("PrevalenceRow").SetVisible(prevalence);
-    Find<Group>("InputsRow").SetVisible(size || prevalence);
+    auto& source = Find<TextView>("SourceTxt");
+    source.SetText(x.source);
+    source.SetVisible(!x.source.empty());
 
     Find<Table>("StatisticsTbl").SetRows(TableRows(x));
 
@@ -209,7 +255,7 @@ void ExplanationWnd::OfferSizes(const calc::Explanation& x) {
     int index = 0;
     for (const std::uint64_t n : x.sizes) {
         if (n == was) index = static_cast<int>(items.size());
-        items.push_back(calc::People(n));
+        items.push_back(calc::People(n, {}));
     }
     sizes_ = x.sizes;
     chooser.SetItems(items, index);
@@ -219,6 +265,7 @@ void ExplanationWnd::StartNewCase() {
     reading_.reset();
     Find<PopupMenu>("SizePop").SetListIndex(0);
     Find<EditField>("popPreFld").SetText("");
+    ShowCaseLabels();
 }
 
 void ExplanationWnd::DrawCurves() {
@@ -294,7 +341,10 @@ bool ExplanationWnd::Print_Action() {
     constexpr int kGap = 18;
     int y = PlainTextPrinter(*g, PrintedHeading(x, Find<EditField>("popPreFld").Text()), width, 8)
                 ->DrawAll();
-    y = PlainTextPrinter(*g, x.positiveSentence + "\n" + x.negativeSentence, width)
+    y = PlainTextPrinter(*g,
+                         x.positiveSentence + "\n" + x.negativeSentence +
+                             (x.source.empty() ? "" : "\n" + x.source),
+                         width)
             ->DrawAll(y + kGap / 2);
     const std::optional<double> reading = reading_;
     for (const auto& drawing :

@@ -23,6 +23,9 @@ class ExplanationWnd : public framework::Window {
     // The calculator's Clear starts a new case: the population and the size the story was told
     // for belonged to the case before, and would silently change the next one.
     void StartNewCase();
+    // Shows the names of what the case's test looks for and who is tested, as the calculator
+    // keeps them, and tells the case again in them.
+    void ShowCaseLabels();
 
   protected:
     void Layout() override;
@@ -48,6 +51,9 @@ class ExplanationWnd : public framework::Window {
     bool Export_Action();
 
     bool popPreFld_KeyDown(std::string_view key);
+    void LabelFld_TextChange();
+    // While the names are being shown, their fields' changes are not the person's edits.
+    bool showingLabels_ = false;
     bool ControlMenuItem_Action();
     bool DescriptionMenuItem_Action();
     bool AboutMenuItem_Action();

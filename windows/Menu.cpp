@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "calc/explain/Wording.h"
 #include "framework/Application.h"
 #include "framework/Types.h"
 
@@ -14,7 +15,7 @@ template <class Item>
 void Add(framework::MenuItem& bar, const char* parent, framework::MenuItem::Props props) {
     auto item = std::make_unique<Item>(props);
     if (parent) {
-        bar.Child(parent)->Append(std::move(item));
+        bar.Find(parent)->Append(std::move(item));
     } else {
         bar.Append(std::move(item));
     }
@@ -32,6 +33,12 @@ Menu::Menu() {
     // opens with Alt and its own letter, the one after the '&'; the application menu, which the
     // framework adds before them, takes the first letter of its title that is left (P).
     Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "&File"});
+    // The classic problems, from every window: the application answers them.
+    Add<MenuItem>(*this, "UntitledMenu2", {.name = "ExamplesMenu", .text = "&Examples"});
+    for (const calc::Example& example : calc::Examples()) {
+        Add<MenuItem>(*this, "ExamplesMenu",
+                      {.name = example.item, .autoEnable = true, .text = example.title});
+    }
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "CloseWindowItem",
                    .autoEnable = true,

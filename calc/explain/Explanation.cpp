@@ -18,10 +18,10 @@ std::string ValueOf(const Estimate& e, Scale scale) {
     return e.infinite ? kInfinite : Figure(e.exact, scale);
 }
 
-StatisticRow Row(Statistic name, const Estimate& e, Scale scale) {
+StatisticRow Row(Statistic name, const Estimate& e, Scale scale, const Labels& labels) {
     StatisticRow row{StatisticName(name), kUndefined, "", "", "", ""};
     if (!e.Defined()) {
-        row.note = UndefinedReason(e.undefined);
+        row.note = UndefinedReason(e.undefined, labels);
         return row;
     }
     row.value = ValueOf(e, scale);
@@ -123,6 +123,8 @@ Explanation Explain(const ExplanationRequest& rq) {
 
     Explanation x;
     x.methods = Methods();
+    x.labels = rq.labels;
+    if (!IsBlank(rq.source)) x.source = SourceNote(rq.source);
     // Where the calculator computes, this explains the same set.
     if (outcome.calculated && outcome.mode == InputMode::Percentages && percentsUsable) {
         x.input = ExplainedInput::Percentages;
@@ -163,8 +165,8 @@ Explanation Explain(const ExplanationRequest& rq) {
                 falsePositiveRate = {fp, fp + tn};
             }
             if (refusal) {
-                x.notes.push_back(RefusedPopulationNote(*refusal));
-                x.populationRefused = RefusedPopulation(*refusal);
+                x.notes.push_back(RefusedPopulationNote(*refusal, rq.labels));
+                x.populationRefused = RefusedPopulation(*refusal, rq.labels);
             }
         }
         const Counts c{static_cast<double>(tp), static_cast<double>(fp), static_cast<double>(fn),
@@ -186,18 +188,24 @@ Explanation Explain(const ExplanationRequest& rq) {
 
     x.figures = stats;
     x.statistics = {
-        Row(Statistic::Sensitivity, stats.sensitivity, Scale::Percent),
-        Row(Statistic::Specificity, stats.specificity, Scale::Percent),
-        Row(Statistic::PositiveLikelihoodRatio, stats.positiveLikelihoodRatio, Scale::Ratio),
-        Row(Statistic::NegativeLikelihoodRatio, stats.negativeLikelihoodRatio, Scale::Ratio),
-        Row(Statistic::DiagnosticOddsRatio, stats.diagnosticOddsRatio, Scale::Ratio),
-        Row(Statistic::YoudenIndex, stats.youdenIndex, Scale::Index),
-        Row(Statistic::NumberNeededToDiagnose, stats.numberNeededToDiagnose, Scale::Ratio),
-        Row(Statistic::Prevalence, stats.prevalence, Scale::Percent),
-        Row(Statistic::PositivePredictiveValue, stats.positivePredictiveValue, Scale::Percent),
-        Row(Statistic::NegativePredictiveValue, stats.negativePredictiveValue, Scale::Percent),
-        Row(Statistic::DisorderAfterNegative, stats.disorderAfterNegative, Scale::Percent),
-        Row(Statistic::Accuracy, stats.accuracy, Scale::Percent),
+        Row(Statistic::Sensitivity, stats.sensitivity, Scale::Percent, rq.labels),
+        Row(Statistic::Specificity, stats.specificity, Scale::Percent, rq.labels),
+        Row(Statistic::PositiveLikelihoodRatio, stats.positiveLikelihoodRatio, Scale::Ratio,
+            rq.labels),
+        Row(Statistic::NegativeLikelihoodRatio, stats.negativeLikelihoodRatio, Scale::Ratio,
+            rq.labels),
+        Row(Statistic::DiagnosticOddsRatio, stats.diagnosticOddsRatio, Scale::Ratio, rq.labels),
+        Row(Statistic::YoudenIndex, stats.youdenIndex, Scale::Index, rq.labels),
+        Row(Statistic::NumberNeededToDiagnose, stats.numberNeededToDiagnose, Scale::Ratio,
+            rq.labels),
+        Row(Statistic::Prevalence, stats.prevalence, Scale::Percent, rq.labels),
+        Row(Statistic::PositivePredictiveValue, stats.positivePredictiveValue, Scale::Percent,
+            rq.labels),
+        Row(Statistic::NegativePredictiveValue, stats.negativePredictiveValue, Scale::Percent,
+            rq.labels),
+        Row(Statistic::DisorderAfterNegative, stats.disorderAfterNegative, Scale::Percent,
+            rq.labels),
+        Row(Statistic::Accuracy, stats.accuracy, Scale::Percent, rq.labels),
     };
     const auto row = [&x](Statistic s) -> StatisticRow& {
         return x.statistics[static_cast<std::size_t>(s)];
@@ -243,20 +251,22 @@ Explanation Explain(const ExplanationRequest& rq) {
                                                            : x.sizes.front();
         x.persons = SplitPopulation(size, prevalence, sensitivity, falsePositiveRate);
         if (const auto misfit = Misfit(x.persons, shown)) {
-            x.notes.push_back(RoundedPersonsNote(size, misfit->share, misfit->told, misfit->table));
+            x.notes.push_back(
+                RoundedPersonsNote(size, misfit->share, misfit->told, misfit->table, rq.labels));
         }
     }
     x.positiveSentence =
         PositiveSentence(x.persons, shown.positivePredictive,
-                         population ? std::optional(shown.prevalence) : std::nullopt);
-    x.negativeSentence =
-        NegativeSentence(x.persons, shown.negativePredictive, shown.disorderAfterNegative);
+                         population ? std::optional(shown.prevalence) : std::nullopt, rq.labels);
+    x.negativeSentence = NegativeSentence(x.persons, shown.negativePredictive,
+                                          shown.disorderAfterNegative, rq.labels);
     return x;
 }
 
 std::string Explanation::PlainText() const {
     if (input == ExplainedInput::None) return missing + "\n";
     std::string out = positiveSentence + "\n" + negativeSentence + "\n";
+    if (!source.empty()) out += source + "\n";
     for (const auto& note : notes) out += note + "\n";
     out += "\n" + TableText();
     if (!statisticsNote.empty()) out += statisticsNote + "\n";

@@ -15,6 +15,14 @@ namespace calc {
 // The sizes of population a person may choose for a test given as percentages.
 inline constexpr std::uint64_t kPopulationSizes[] = {1000, 10000, 100000, 1000000};
 
+// What the test looks for and who is tested, as the person explaining names them: "breast
+// cancer", "women aged 50 to 69", "woman aged 50 to 69". Blank ones leave the explanation's own
+// words; a blank singular beside a plural leaves a count of 1 without a noun ("the 1 who tests
+// positive"), since no singular can be made from a plural reliably.
+struct Labels {
+    std::string disorder, people, person;
+};
+
 struct ExplanationRequest {
     // The texts of the calculator's seven entry fields.
     std::string_view tp{}, fp{}, fn{}, tn{}, pre{}, dt{}, t{};
@@ -23,6 +31,9 @@ struct ExplanationRequest {
     // One of the sizes that reproduce every figure (Explanation::sizes); anything else picks the
     // smallest of them.
     std::uint64_t populationSize = 0;
+    Labels labels{};
+    // Where the entered figures were published, named under the sentences; empty for none.
+    std::string_view source{};
 };
 
 enum class ExplainedInput { None, Counts, Percentages };
@@ -76,6 +87,8 @@ struct ShownPercents {
 
 struct Explanation {
     ExplainedInput input = ExplainedInput::None;
+    Labels labels;        // as requested, for the pictures
+    std::string source;   // "Source: ...", or empty
     std::string missing;  // None: which fields to fill in
     PersonsTree persons;
     // The persons are the entered counts; otherwise persons.total is one of `sizes`.

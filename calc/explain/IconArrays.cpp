@@ -18,6 +18,9 @@ namespace {
 constexpr int kColumns = 30;
 constexpr double kPitch = 10;
 constexpr double kIconsTop = 86;
+// Each array's title and legends keep to its own half of the picture, on more lines where a
+// person's long names need them.
+constexpr double kArrayWidth = 300, kTitleLeading = 16, kLegendLeading = 13;
 
 // The least part of an icon drawn: a tenth still shows at the icons' 8 pixels, where 5 persons
 // at 1,000 an icon would vanish, and is nowhere near a whole icon.
@@ -51,33 +54,64 @@ void Icon(Drawing& d, Point topLeft, bool withDisorder, double size, double part
 // Icons stand in blocks of ten by ten, so that a reader can count them by the hundred.
 constexpr double kBlockGap = 3;
 
-Point IconAt(double left, std::uint64_t i) {
+Point IconAt(double left, double top, std::uint64_t i) {
     const auto column = static_cast<double>(i % kColumns), row = static_cast<double>(i / kColumns);
     return {left + column * kPitch + std::floor(column / 10) * kBlockGap,
-            kIconsTop + row * kPitch + std::floor(row / 10) * kBlockGap};
+            top + row * kPitch + std::floor(row / 10) * kBlockGap};
 }
 
-void IconArray(Drawing& d, double left, bool positive, std::uint64_t with, std::uint64_t without,
-               std::uint64_t perIcon) {
-    const std::uint64_t all = with + without;
-    d.Text({left, 38}, IconArrayTitle(positive, all), Ink::Text, 13, true);
-    if (all == 0) {
-        d.Text({left, 60}, NoOneTests(positive), Ink::Text, 12);
+// An array's title and legends in lines, and how much lower than one line each they push the
+// icons.
+struct Heading {
+    std::vector<std::string> title, with, without;
+    double Extra() const {
+        const auto more = [](const std::vector<std::string>& lines, double leading) {
+            return leading * static_cast<double>(lines.size() - 1);
+        };
+        return more(title, kTitleLeading) + more(with, kLegendLeading) +
+               more(without, kLegendLeading);
+    }
+};
+
+Heading HeadingOf(bool positive, std::uint64_t with, std::uint64_t without, const Labels& l) {
+    using picture::Wrapped;
+    Heading h{Wrapped(IconArrayTitle(positive, with + without, l), 13, kArrayWidth), {""}, {""}};
+    if (with + without == 0) return h;
+    h.with = Wrapped(WithDisorderLegend(with, l), 11, kArrayWidth - 15);
+    h.without = Wrapped(WithoutDisorderLegend(without, l), 11, kArrayWidth - 15);
+    return h;
+}
+
+void Lines(Drawing& d, double x, double baseline, const std::vector<std::string>& lines,
+           double size, double leading, bool bold = false) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        d.Text({x, baseline + leading * static_cast<double>(i)}, lines[i], Ink::Text, size, bold);
+    }
+}
+
+void IconArray(Drawing& d, double left, const Heading& h, bool positive, std::uint64_t with,
+               std::uint64_t without, std::uint64_t perIcon, double iconsTop) {
+    Lines(d, left, 38, h.title, 13, kTitleLeading, true);
+    double shift = kTitleLeading * static_cast<double>(h.title.size() - 1);
+    if (with + without == 0) {
+        d.Text({left, 60 + shift}, NoOneTests(positive), Ink::Text, 12);
         return;
     }
-    Icon(d, {left, 48}, true, 9);
-    d.Text({left + 15, 56}, WithDisorderLegend(with), Ink::Text, 11);
-    Icon(d, {left, 64}, false, 9);
-    d.Text({left + 15, 72}, WithoutDisorderLegend(without), Ink::Text, 11);
+    Icon(d, {left, 48 + shift}, true, 9);
+    Lines(d, left + 15, 56 + shift, h.with, 11, kLegendLeading);
+    shift += kLegendLeading * static_cast<double>(h.with.size() - 1);
+    Icon(d, {left, 64 + shift}, false, 9);
+    Lines(d, left + 15, 72 + shift, h.without, 11, kLegendLeading);
     std::uint64_t place = 0;
     for (const bool withDisorder : {true, false}) {
         const std::uint64_t persons = withDisorder ? with : without;
         for (std::uint64_t i = 0; i < persons / perIcon; ++i) {
-            Icon(d, IconAt(left, place++), withDisorder, kPitch - 2);
+            Icon(d, IconAt(left, iconsTop, place++), withDisorder, kPitch - 2);
         }
         if (const std::uint64_t rest = persons % perIcon) {
             const double part = static_cast<double>(rest) / static_cast<double>(perIcon);
-            Icon(d, IconAt(left, place++), withDisorder, kPitch - 2, std::max(kLeastPart, part));
+            Icon(d, IconAt(left, iconsTop, place++), withDisorder, kPitch - 2,
+                 std::max(kLeastPart, part));
         }
     }
 }
@@ -105,16 +139,20 @@ Drawing IconArrays(const Explanation& x) {
     const std::uint64_t perIcon = PersonsPerIcon(t);
     const std::uint64_t places = std::max(Places(t.truePositives, t.falsePositives, perIcon),
                                           Places(t.falseNegatives, t.trueNegatives, perIcon));
-    Drawing d = Canvas((places == 0 ? kIconsTop : IconAt(0, places - 1).y + kPitch) + 10);
+    const Heading headings[] = {HeadingOf(true, t.truePositives, t.falsePositives, x.labels),
+                                HeadingOf(false, t.falseNegatives, t.trueNegatives, x.labels)};
+    // Both arrays' icons start on one line, so that their rows compare.
+    const double iconsTop = kIconsTop + std::max(headings[0].Extra(), headings[1].Extra());
+    Drawing d = Canvas((places == 0 ? iconsTop : IconAt(0, iconsTop, places - 1).y + kPitch) + 10);
     const bool both = t.Positives() != 0 && t.Negatives() != 0;
     const bool parts = t.truePositives % perIcon || t.falsePositives % perIcon ||
                        t.falseNegatives % perIcon || t.trueNegatives % perIcon;
     if (places != 0) d.Text({10, 16}, EachIcon(perIcon, both, parts), Ink::Text, 11);
-    IconArray(d, 10, true, t.truePositives, t.falsePositives, perIcon);
-    IconArray(d, 324, false, t.falseNegatives, t.trueNegatives, perIcon);
+    IconArray(d, 10, headings[0], true, t.truePositives, t.falsePositives, perIcon, iconsTop);
+    IconArray(d, 324, headings[1], false, t.falseNegatives, t.trueNegatives, perIcon, iconsTop);
     d.description = (places == 0 ? "" : IconScaleDescription(perIcon, both, parts) + " ") +
-                    IconGroupDescription(true, t.truePositives, t.falsePositives) + " " +
-                    IconGroupDescription(false, t.falseNegatives, t.trueNegatives);
+                    IconGroupDescription(true, t.truePositives, t.falsePositives, x.labels) + " " +
+                    IconGroupDescription(false, t.falseNegatives, t.trueNegatives, x.labels);
     return d;
 }
 }  // namespace calc

@@ -120,8 +120,12 @@ Drawing PredictiveCurves(const Explanation& x, std::optional<double> reading) {
     const TestStatistics& f = x.figures;
     Drawing d = Canvas(324);
     if (!f.sensitivity.Defined() || !f.specificity.Defined()) {
-        d.description = CurvesNeedBothGroups();
-        d.Text({kWidth / 2, 160}, d.description, Ink::Text, 13, false, Align::Centre);
+        d.description = CurvesNeedBothGroups(x.labels);
+        const auto lines = picture::Wrapped(d.description, 13, kWidth - 20);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            d.Text({kWidth / 2, 160 + 17 * static_cast<double>(i)}, lines[i], Ink::Text, 13, false,
+                   Align::Centre);
+        }
         return d;
     }
     const Axes a = AxesFor(x);
@@ -147,8 +151,8 @@ Drawing PredictiveCurves(const Explanation& x, std::optional<double> reading) {
         }
     }
     d.Text({a.right, a.bottom + 16}, HighestPrevalenceText(), Ink::Text, 11, false, Align::Centre);
-    d.Text({(a.left + a.right) / 2, a.bottom + 34}, PrevalenceAxisName(), Ink::Text, 11, false,
-           Align::Centre);
+    d.Text({(a.left + a.right) / 2, a.bottom + 34}, PrevalenceAxisName(x.labels), Ink::Text, 11,
+           false, Align::Centre);
     // The plot's frame spans the axis, 0 to 100% high.
     d.Box({a.left, a.top}, {a.right, a.bottom}, Ink::None, Ink::Text, 1);
 
@@ -217,8 +221,9 @@ Drawing PredictiveCurves(const Explanation& x, std::optional<double> reading) {
         const Values v = ValuesAt(f.rates, *reading);
         read = CurvesReading{*reading, v.positiveText, v.negativeText};
     }
-    d.description = CurvesDescription(static_cast<int>(a.lowLog),
-                                      {prevalence, now.positiveText, now.negativeText}, read);
+    d.description =
+        CurvesDescription(static_cast<int>(a.lowLog),
+                          {prevalence, now.positiveText, now.negativeText}, read, x.labels);
     return d;
 }
 

@@ -56,6 +56,29 @@ std::string Join(const std::vector<std::string>& items, const char* last = " and
     return out;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Disorder(const Labels& labels) {
+    const auto named = Trimmed(labels.disorder);
+    return named.empty() ? "the disorder" : std::string(named);
+}
+
+std::string Plural(const Labels& labels) {
+    const auto named = Trimmed(labels.people);
+    return named.empty() ? "people" : std::string(named);
+}
+
+// Empty where the labels name the persons in the plural only.
+std::string Singular(const Labels& labels) {
+    const auto named = Trimmed(labels.person);
+    if (!named.empty()) return std::string(named);
+    return Trimmed(labels.people).empty() ? "person" : "";
+}
+
 const char* const kCountNames[] = {"the true positives", "the false positives",
                                    "the false negatives", "the true negatives"};
 const char* const kPercentNames[] = {"the prevalence", "the sensitivity",
@@ -63,8 +86,10 @@ const char* const kPercentNames[] = {"the prevalence", "the sensitivity",
 
 }  // namespace
 
-std::string People(std::uint64_t n) {
-    return GroupedText(n) + (n == 1 ? " person" : " people");
+std::string People(std::uint64_t n, const Labels& labels) {
+    if (n != 1) return GroupedText(n) + " " + Plural(labels);
+    const std::string one = Singular(labels);
+    return one.empty() ? "1" : "1 " + one;
 }
 
 std::string MissingInput(const bool countMissing[4], const bool percentMissing[3],
@@ -88,12 +113,12 @@ std::string MissingInput(const bool countMissing[4], const bool percentMissing[3
            aboveSentences;
 }
 
-std::string RefusedPopulationNote(PopulationRefusal why) {
-    return RefusedPopulation(why) + "; the table's own is used.";
+std::string RefusedPopulationNote(PopulationRefusal why, const Labels& labels) {
+    return RefusedPopulation(why, labels) + "; the table's own is used.";
 }
 
-std::string RefusedPopulation(PopulationRefusal why) {
-    const char* refusal = "";
+std::string RefusedPopulation(PopulationRefusal why, const Labels& labels) {
+    std::string refusal;
     switch (why) {
         case PopulationRefusal::NotANumber:
             refusal = "The prevalence in the population tested is not a number";
@@ -102,32 +127,37 @@ std::string RefusedPopulation(PopulationRefusal why) {
             refusal = "The prevalence in the population tested is above 100%";
             break;
         case PopulationRefusal::NoneDiseased:
-            refusal = "No one in the table has the disorder, so it cannot be carried over";
+            refusal =
+                "No one in the table has " + Disorder(labels) + ", so it cannot be carried over";
             break;
         case PopulationRefusal::NoneHealthy:
-            refusal = "Everyone in the table has the disorder, so it cannot be carried over";
+            refusal =
+                "Everyone in the table has " + Disorder(labels) + ", so it cannot be carried over";
             break;
     }
     return refusal;
 }
 
 std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
-                             const std::optional<std::string>& enteredPrevalence) {
+                             const std::optional<std::string>& enteredPrevalence,
+                             const Labels& labels) {
+    const std::string disorder = Disorder(labels);
     std::string s = enteredPrevalence ? "At the entered prevalence of " +
                                             PercentSign(*enteredPrevalence) + ": of "
                                       : "Of ";
-    s += People(t.total) + ", " + GroupedText(t.diseased) + Has(t.diseased) + " the disorder.";
+    s += People(t.total, labels) + ", " + GroupedText(t.diseased) + Has(t.diseased) + " " +
+         disorder + ".";
     if (t.diseased > 0) {
         s += " " + GroupedText(t.truePositives) + " of these " + GroupedText(t.diseased) +
              Tests(t.truePositives) + " positive.";
     }
     if (t.Healthy() > 0) {
-        s += " Of the " + GroupedText(t.Healthy()) + " without the disorder, " +
+        s += " Of the " + GroupedText(t.Healthy()) + " without " + disorder + ", " +
              GroupedText(t.falsePositives) + " also" + Tests(t.falsePositives) + " positive.";
     }
     if (t.Positives() > 0) {
-        s += " So " + GroupedText(t.truePositives) + " of the " + People(t.Positives()) +
-             WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
+        s += " So " + GroupedText(t.truePositives) + " of the " + People(t.Positives(), labels) +
+             WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " " + disorder + " (" +
              PercentSign(ppv) + ").";
     } else {
         s += " So no one tests positive, and the positive predictive value is undefined.";
@@ -136,14 +166,19 @@ std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
 }
 
 std::string NegativeSentence(const PersonsTree& t, const std::string& npv,
-                             const std::string& disorderAfterNegative) {
+                             const std::string& disorderAfterNegative, const Labels& labels) {
     if (t.Negatives() == 0) {
         return "No one tests negative, so the negative predictive value is undefined.";
     }
-    return "Of the " + People(t.Negatives()) + WhoTests(t.Negatives()) + " negative, " +
-           GroupedText(t.trueNegatives) + (t.trueNegatives == 1 ? " does" : " do") +
-           " not have the disorder (" + PercentSign(npv) + "), so " +
-           PercentSign(disorderAfterNegative) + " of those who test negative have the disorder.";
+    const std::string disorder = Disorder(labels);
+    return "Of the " + People(t.Negatives(), labels) + WhoTests(t.Negatives()) + " negative, " +
+           GroupedText(t.trueNegatives) + (t.trueNegatives == 1 ? " does" : " do") + " not have " +
+           disorder + " (" + PercentSign(npv) + "), so " + PercentSign(disorderAfterNegative) +
+           " of those who test negative have " + disorder + ".";
+}
+
+std::string SourceNote(std::string_view source) {
+    return "Source: " + std::string(source) + ".";
 }
 
 std::string StatisticName(Statistic s) {
@@ -176,12 +211,12 @@ std::string StatisticName(Statistic s) {
     return "";
 }
 
-std::string UndefinedReason(Undefined why) {
+std::string UndefinedReason(Undefined why, const Labels& labels) {
     switch (why) {
         case Undefined::NoneDiseased:
-            return "no one has the disorder";
+            return "no one has " + Disorder(labels);
         case Undefined::NoneHealthy:
-            return "no one is without the disorder";
+            return "no one is without " + Disorder(labels);
         case Undefined::NonePositive:
             return "no one tests positive";
         case Undefined::NoneNegative:
@@ -216,16 +251,16 @@ std::string NoIntervalsNote() {
 
 namespace {
 
-const char* ShareName(Share share) {
+std::string ShareName(Share share, const Labels& labels) {
     switch (share) {
         case Share::Prevalence:
             return "the prevalence";
         case Share::WithoutDisorder:
-            return "the share without the disorder";
+            return "the share without " + Disorder(labels);
         case Share::Sensitivity:
             return "the sensitivity";
         case Share::MissRate:
-            return "the share of those with the disorder who test negative";
+            return "the share of those with " + Disorder(labels) + " who test negative";
         case Share::FalsePositiveRate:
             return "the false-positive rate";
         case Share::Specificity:
@@ -235,7 +270,7 @@ const char* ShareName(Share share) {
         case Share::NegativePredictive:
             return "the negative predictive value";
         case Share::DisorderAfterNegative:
-            return "the share with the disorder among those who test negative";
+            return "the share with " + Disorder(labels) + " among those who test negative";
     }
     return "";
 }
@@ -243,18 +278,19 @@ const char* ShareName(Share share) {
 }  // namespace
 
 std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
-                               const std::string& table) {
-    return "Whole persons cannot show every figure even of " + People(persons) + ": for them " +
-           ShareName(share) + " is " + (told == kUndefined ? told : PercentSign(told)) +
-           ", where the table has " + PercentSign(table) + ".";
+                               const std::string& table, const Labels& labels) {
+    return "Whole persons cannot show every figure even of " + People(persons, labels) +
+           ": for them " + ShareName(share, labels) + " is " +
+           (told == kUndefined ? told : PercentSign(told)) + ", where the table has " +
+           PercentSign(table) + ".";
 }
 
 std::string SizeRefusal(std::uint64_t asked, const std::vector<std::uint64_t>& sizes) {
     std::vector<std::string> offered;
     for (const std::uint64_t n : sizes) offered.push_back(GroupedText(n));
     std::string out =
-        "Whole persons of " + People(asked) + " do not show every figure as the table does; ";
-    if (offered.empty()) return out + "the story is told for " + People(1000000) + ".";
+        "Whole persons of " + People(asked, {}) + " do not show every figure as the table does; ";
+    if (offered.empty()) return out + "the story is told for " + People(1000000, {}) + ".";
     return out + "it can be told for " + Join(offered, " or ") + " people.";
 }
 
@@ -315,14 +351,14 @@ std::string PercentagesHeading(const std::string& date, const std::string& preva
 
 // ---- The frequency tree ----
 
-std::string TreeTopName(std::uint64_t total) {
-    return total == 1 ? "person" : "people";
+std::string TreeTopName(std::uint64_t total, const Labels& labels) {
+    return total == 1 ? Singular(labels) : Plural(labels);
 }
-std::string WithDisorderName() {
-    return "with the disorder";
+std::string WithDisorderName(const Labels& labels) {
+    return "with " + Disorder(labels);
 }
-std::string WithoutDisorderName() {
-    return "without the disorder";
+std::string WithoutDisorderName(const Labels& labels) {
+    return "without " + Disorder(labels);
 }
 std::string TestName(std::uint64_t n, bool positive) {
     return std::string(n == 1 ? "tests " : "test ") + (positive ? "positive" : "negative");
@@ -340,19 +376,20 @@ std::string SpecificityBranch() {
     return "specificity";
 }
 
-std::string PositiveLine(const PersonsTree& t, const std::string& ppv) {
+std::string PositiveLine(const PersonsTree& t, const std::string& ppv, const Labels& labels) {
     if (t.Positives() == 0) return "No one tests positive";
     return GroupedText(t.truePositives) + " of " + GroupedText(t.Positives()) +
-           WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " the disorder (" +
-           PercentSign(ppv) + ")";
+           WhoTests(t.Positives()) + " positive" + Has(t.truePositives) + " " + Disorder(labels) +
+           " (" + PercentSign(ppv) + ")";
 }
 
-std::string TreeDescription(const PersonsTree& t, const std::string& ppv) {
-    return PositiveLine(t, ppv) + ". A tree of " + People(t.total) + ": " +
-           GroupedText(t.diseased) + " with the disorder, of whom " + GroupedText(t.truePositives) +
-           " test positive and " + GroupedText(t.falseNegatives) + " negative; " +
-           GroupedText(t.Healthy()) + " without it, of whom " + GroupedText(t.falsePositives) +
-           " test positive and " + GroupedText(t.trueNegatives) + " negative.";
+std::string TreeDescription(const PersonsTree& t, const std::string& ppv, const Labels& labels) {
+    return PositiveLine(t, ppv, labels) + ". A tree of " + People(t.total, labels) + ": " +
+           GroupedText(t.diseased) + " " + WithDisorderName(labels) + ", of whom " +
+           GroupedText(t.truePositives) + " test positive and " + GroupedText(t.falseNegatives) +
+           " negative; " + GroupedText(t.Healthy()) + " without it, of whom " +
+           GroupedText(t.falsePositives) + " test positive and " + GroupedText(t.trueNegatives) +
+           " negative.";
 }
 
 // ---- The icon arrays ----
@@ -370,8 +407,8 @@ std::string IconScale(std::uint64_t perIcon, bool bothArrays, bool parts) {
 
 }  // namespace
 
-std::string IconArrayTitle(bool positive, std::uint64_t persons) {
-    return std::string("Test ") + Result(positive) + ": " + People(persons);
+std::string IconArrayTitle(bool positive, std::uint64_t persons, const Labels& labels) {
+    return std::string("Test ") + Result(positive) + ": " + People(persons, labels);
 }
 
 std::string NoOneTests(bool positive) {
@@ -386,26 +423,27 @@ std::string IconScaleDescription(std::uint64_t perIcon, bool bothArrays, bool pa
     return "Each icon" + IconScale(perIcon, bothArrays, parts) + ".";
 }
 
-std::string WithDisorderLegend(std::uint64_t n) {
-    return GroupedText(n) + " with the disorder";
+std::string WithDisorderLegend(std::uint64_t n, const Labels& labels) {
+    return GroupedText(n) + " " + WithDisorderName(labels);
 }
 
-std::string WithoutDisorderLegend(std::uint64_t n) {
-    return GroupedText(n) + " without the disorder";
+std::string WithoutDisorderLegend(std::uint64_t n, const Labels& labels) {
+    return GroupedText(n) + " " + WithoutDisorderName(labels);
 }
 
-std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without) {
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
+                                 const Labels& labels) {
     const std::uint64_t all = with + without;
     if (all == 0) return NoOneTests(positive);
-    return "Of the " + People(all) + WhoTests(all) + " " + Result(positive) + ", " +
-           GroupedText(with) + Has(with) + " the disorder and " + GroupedText(without) +
+    return "Of the " + People(all, labels) + WhoTests(all) + " " + Result(positive) + ", " +
+           GroupedText(with) + Has(with) + " " + Disorder(labels) + " and " + GroupedText(without) +
            (without == 1 ? " does" : " do") + " not.";
 }
 
 // ---- The predictive values over prevalence ----
 
-std::string CurvesNeedBothGroups() {
-    return "The curves need persons with and without the disorder.";
+std::string CurvesNeedBothGroups(const Labels& labels) {
+    return "The curves need persons with and without " + Disorder(labels) + ".";
 }
 
 std::string AxisPercentText(int percent) {
@@ -421,8 +459,10 @@ std::string HighestPrevalenceText() {
     return "99%";
 }
 
-std::string PrevalenceAxisName() {
-    return "prevalence (logarithmic scale)";
+std::string PrevalenceAxisName(const Labels& labels) {
+    const auto named = Trimmed(labels.disorder);
+    return "prevalence" + (named.empty() ? "" : " of " + std::string(named)) +
+           " (logarithmic scale)";
 }
 
 std::string PlaceText(double p, bool current, double highest) {
@@ -466,8 +506,11 @@ std::string NpvLegend() {
 }
 
 std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
-                              const std::optional<CurvesReading>& reading) {
-    std::string out = "The predictive values of this test against prevalence, from " +
+                              const std::optional<CurvesReading>& reading, const Labels& labels) {
+    const auto named = Trimmed(labels.disorder);
+    std::string out = "The predictive values of this test " +
+                      (named.empty() ? "" : "for " + std::string(named) + " ") + "against " +
+                      (named.empty() ? "" : "its ") + "prevalence, from " +
                       DecadeText(lowestDecade) +
                       " to 99% on a logarithmic scale. At the current prevalence of " +
                       At(now.prevalence) + ": " + ValuesInWords(now);
@@ -476,6 +519,75 @@ std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
                ", the reading: " + ValuesInWords(*reading);
     }
     return out;
+}
+
+// ---- The examples ----
+
+// Every figure is the published one; where a source is silent, what is assumed says so.
+const std::vector<Example>& Examples() {
+    static const std::vector<Example> examples{
+        {"MammographyExample",
+         "Mammography (Gigerenzer and Hoffrage 1995)",
+         {"", "", "", "", "1", "80", "9.6"},
+         {"breast cancer", "women at age forty in routine screening",
+          "woman at age forty in routine screening"},
+         "Gigerenzer G, Hoffrage U. How to improve Bayesian reasoning without instruction: "
+         "frequency formats. Psychological Review 1995; 102: 684\u2013704"},
+        {"HemoccultExample",
+         "Hemoccult test (Gigerenzer 2002)",
+         {"", "", "", "", "0.3", "50", "3"},
+         {"colorectal cancer", "men screened with the hemoccult test",
+          "man screened with the hemoccult test"},
+         "Gigerenzer G. Calculated Risks: How to Know When Numbers Deceive You. New York: Simon "
+         "& Schuster, 2002"},
+        {"HivExample",
+         "HIV test in a low-risk group (Gigerenzer, Hoffrage and Ebert 1998)",
+         {"", "", "", "", "0.01", "100", "0.01"},
+         {"HIV", "heterosexual men with low-risk behaviour",
+          "heterosexual man with low-risk behaviour"},
+         "Gigerenzer G, Hoffrage U, Ebert A. AIDS counselling for low-risk clients. AIDS Care "
+         "1998; 10: 197\u2013211: 1 in 10,000 is infected, and 1 in 9,999 who are not tests "
+         "positive; the infected one tests positive with practical certainty, taken as 100%"},
+        {"PrenatalExample",
+         "Prenatal cell-free DNA screening (Nicolaides et al. 2012)",
+         {"10", "2", "0", "1937", "", "", ""},
+         {"trisomy 21 or 18", "women screened at 11 to 13 weeks",
+          "woman screened at 11 to 13 weeks"},
+         "Nicolaides KH, Syngelaki A, Ashoor G, Birdir C, Touzet G. Noninvasive prenatal testing "
+         "for fetal trisomies in a routinely screened first-trimester population. Am J Obstet "
+         "Gynecol 2012; 207: 374.e1\u20136: the 1,949 of 2,049 women who were given a risk "
+         "score"},
+        {"PsaExample",
+         "PSA test (Thompson et al. 2005)",
+         {"", "", "", "", "21.9", "20.5", "6.2"},
+         {"prostate cancer", "men aged 55 or older who had a biopsy",
+          "man aged 55 or older who had a biopsy"},
+         "Thompson IM, Ankerst DP, Chi C, et al. Operating characteristics of prostate-specific "
+         "antigen in men with an initial PSA level of 3.0 ng/mL or lower. JAMA 2005; 294: "
+         "66\u201370: a PSA of 4.1 ng/mL or more taken as positive"},
+        {"LiverScanExample",
+         "Liver scan (Altman and Bland 1994)",
+         {"231", "32", "27", "54", "", "", ""},
+         {"abnormal pathology", "patients given a liver scan", "patient given a liver scan"},
+         "Altman DG, Bland JM. Diagnostic tests 1: sensitivity and specificity. BMJ 1994; 308: "
+         "1552"},
+        {"AntigenExample",
+         "Rapid antigen test for SARS-CoV-2 (Br\u00fcmmer et al. 2021)",
+         {"", "", "", "", "5", "71.2", "1.1"},
+         {"SARS-CoV-2 infection", "people tested", "person tested"},
+         "Br\u00fcmmer LE, Katzenschlager S, Gaeddert M, et al. Accuracy of novel antigen rapid "
+         "diagnostics for SARS-CoV-2: a living systematic review and meta-analysis. PLoS Med "
+         "2021; 18: e1003735: pooled sensitivity 71.2% and specificity 98.9%; a review of "
+         "accuracy gives no prevalence, so 5% is assumed"},
+        {"CasscellsExample",
+         "Casscells, Schoenberger and Graboys (1978)",
+         {"", "", "", "", "0.1", "100", "5"},
+         {"the disease", "persons tested", "person tested"},
+         "Casscells W, Schoenberger A, Graboys TB. Interpretation by physicians of clinical "
+         "laboratory results. N Engl J Med 1978; 299: 999\u20131001: prevalence 1 in 1,000, "
+         "false-positive rate 5%; the question states no sensitivity, so 100% is assumed"},
+    };
+    return examples;
 }
 
 }  // namespace calc

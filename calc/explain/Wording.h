@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/NaturalFrequencies.h"
@@ -31,8 +33,8 @@ std::string RangeText(const std::string& lower, const std::string& upper);
 inline constexpr const char* kUndefined = "undefined";
 inline constexpr const char* kInfinite = "infinite";
 
-// "1 person", "9,970 people".
-std::string People(std::uint64_t n);
+// "1 person", "9,970 people", or in the labels' words: "9,970 women aged 50 to 69".
+std::string People(std::uint64_t n, const Labels& labels);
 
 // What is missing before a test can be explained: for each count and each percentage whether it
 // is missing, and for each percentage whether it is above 100.
@@ -40,20 +42,23 @@ std::string MissingInput(const bool countMissing[4], const bool percentMissing[3
                          const bool percentAbove[3]);
 
 enum class PopulationRefusal { NotANumber, AboveHundred, NoneDiseased, NoneHealthy };
-std::string RefusedPopulationNote(PopulationRefusal why);
+std::string RefusedPopulationNote(PopulationRefusal why, const Labels& labels);
 // The same without what the window does instead, for where nothing is done instead.
-std::string RefusedPopulation(PopulationRefusal why);
+std::string RefusedPopulation(PopulationRefusal why, const Labels& labels);
 
 // The persons told in sentences, with the percentages as the table writes them; the first says
 // so where the story is told at a prevalence entered for the population tested.
 std::string PositiveSentence(const PersonsTree& t, const std::string& ppv,
-                             const std::optional<std::string>& enteredPrevalence);
+                             const std::optional<std::string>& enteredPrevalence,
+                             const Labels& labels);
 std::string NegativeSentence(const PersonsTree& t, const std::string& npv,
-                             const std::string& disorderAfterNegative);
+                             const std::string& disorderAfterNegative, const Labels& labels);
+// "Source: " and the publication the figures come from.
+std::string SourceNote(std::string_view source);
 
 std::string StatisticName(Statistic s);
 // Why a figure has no value.
-std::string UndefinedReason(Undefined why);
+std::string UndefinedReason(Undefined why, const Labels& labels);
 std::string HalfAddedNote();
 std::string AdjustedLogitNote();
 std::string EnteredPrevalenceNote();
@@ -62,7 +67,7 @@ std::string NoIntervalsNote();
 // Where no size up to a million shows every percentage alike: which one its persons show
 // otherwise, and how.
 std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
-                               const std::string& table);
+                               const std::string& table, const Labels& labels);
 // A size asked for that does not show every figure as the table does, and those that do.
 std::string SizeRefusal(std::uint64_t asked, const std::vector<std::uint64_t>& sizes);
 // The table's predictive values and accuracy rest on its own prevalence.
@@ -81,9 +86,10 @@ std::string PercentagesHeading(const std::string& date, const std::string& preva
 
 // ---- The frequency tree ----
 
-std::string TreeTopName(std::uint64_t total);
-std::string WithDisorderName();
-std::string WithoutDisorderName();
+// The top box's noun, without its count; empty for 1 where the labels have no singular.
+std::string TreeTopName(std::uint64_t total, const Labels& labels);
+std::string WithDisorderName(const Labels& labels);
+std::string WithoutDisorderName(const Labels& labels);
 // "test positive", "tests negative".
 std::string TestName(std::uint64_t n, bool positive);
 std::string PrevalenceBranch();
@@ -91,30 +97,31 @@ std::string SensitivityBranch();
 std::string FalsePositiveRateBranch();
 std::string SpecificityBranch();
 // "15 of 314 who test positive have the disorder (4.8%)", with the table's PPV.
-std::string PositiveLine(const PersonsTree& t, const std::string& ppv);
-std::string TreeDescription(const PersonsTree& t, const std::string& ppv);
+std::string PositiveLine(const PersonsTree& t, const std::string& ppv, const Labels& labels);
+std::string TreeDescription(const PersonsTree& t, const std::string& ppv, const Labels& labels);
 
 // ---- The icon arrays ----
 
-std::string IconArrayTitle(bool positive, std::uint64_t persons);
+std::string IconArrayTitle(bool positive, std::uint64_t persons, const Labels& labels);
 std::string NoOneTests(bool positive);
 // The scale both arrays share, in the picture: "each icon: 10 persons in both arrays; part of an
 // icon: fewer"; and as the description's first sentence.
 std::string EachIcon(std::uint64_t perIcon, bool bothArrays, bool parts);
 std::string IconScaleDescription(std::uint64_t perIcon, bool bothArrays, bool parts);
-std::string WithDisorderLegend(std::uint64_t n);
-std::string WithoutDisorderLegend(std::uint64_t n);
-std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without);
+std::string WithDisorderLegend(std::uint64_t n, const Labels& labels);
+std::string WithoutDisorderLegend(std::uint64_t n, const Labels& labels);
+std::string IconGroupDescription(bool positive, std::uint64_t with, std::uint64_t without,
+                                 const Labels& labels);
 
 // ---- The predictive values over prevalence ----
 
-std::string CurvesNeedBothGroups();
+std::string CurvesNeedBothGroups(const Labels& labels);
 // A whole percentage on the value axis: "25%".
 std::string AxisPercentText(int percent);
 // 10^decade as a percentage: "0.01%", "10%".
 std::string DecadeText(int decade);
 std::string HighestPrevalenceText();
-std::string PrevalenceAxisName();
+std::string PrevalenceAxisName(const Labels& labels);
 // Where a marker stands: "prevalence 0.3%", "reading 2%: at the right end".
 std::string PlaceText(double prevalence, bool current, double highest);
 // "PPV 4.8%", "NPV undefined", from a percentage as the table writes it (empty: undefined).
@@ -127,6 +134,21 @@ struct CurvesReading {
     std::string positive, negative;  // as PpvLabel takes them
 };
 std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
-                              const std::optional<CurvesReading>& reading);
+                              const std::optional<CurvesReading>& reading, const Labels& labels);
+
+// ---- The examples ----
+
+// A classic problem of the risk-literacy literature, as the calculator takes it.
+struct Example {
+    const char* item;   // the name of its menu item
+    const char* title;  // the menu item's text
+    // The calculator's entry fields: true positives, false positives, false negatives, true
+    // negatives, prevalence, sensitivity, false-positive rate; the unused set empty.
+    std::array<const char*, 7> fields;
+    Labels labels;
+    // Where the figures were published, and what was assumed where the source is silent.
+    const char* source;
+};
+const std::vector<Example>& Examples();
 
 }  // namespace calc

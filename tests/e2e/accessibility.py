@@ -8,7 +8,8 @@
 # picture through the real save dialog. Clear in the calculator starts a new case there too,
 # without the population prevalence typed for the one before. Closing the calculator then ends
 # the program, every window and all. Pressed from the bus, Calculate tells its result there, in
-# words too, and the statistics' rows are named by their statistics.
+# words too, and the statistics' rows are named by their statistics. The first example of the File
+# menu, chosen from the keyboard, is calculated and told in its own words.
 
 import os
 import shutil
@@ -158,10 +159,12 @@ def test(binary):
         wait_for("the explanation at the typed prevalence", lambda: "(14.4%)" in explained())
         # Each of the window's inputs is labelled by the text before it: Qt names a combo box by
         # its current choice, and only the label tells what it is for.
-        inputs = [d.having("COMBO_BOX", window)[0], d.find("TEXT", prevalence, window)]
+        inputs = [d.having("COMBO_BOX", window)[0], d.find("TEXT", prevalence, window),
+                  d.find("TEXT", "What the test looks for", window)]
         labels = [[r.get_target(0).get_name() for r in node.get_relation_set()
                    if r.get_relation_type() == d.Atspi.RelationType.LABELLED_BY] for node in inputs]
-        check(labels == [["Tell it for:"], [prevalence + ":"]], f"the inputs are labelled {labels}")
+        check(labels == [["Tell it for:"], [prevalence + ":"], ["What the test looks for:"]],
+              f"the inputs are labelled {labels}")
         d.xdotool("windowraise", str(d.calc))
         d.click(442, 405)  # Clear
         d.xdotool("type", "--delay", "30", "15\t99\t15\t9671")
@@ -178,6 +181,13 @@ def test(binary):
         expect("the positive likelihood ratio without false positives",
                lambda: [d.Atspi.Table.get_accessible_at(table, 2, c).get_name() for c in (0, 1)],
                ["Positive likelihood ratio", "infinite"])
+
+        # The first of File > Examples, from the keyboard: the calculator takes its figures and
+        # calculates, and the explanation tells them in the example's words.
+        d.xdotool("key", "--delay", "150", "alt+f", "Right", "Return")
+        expect("the mammography problem's result", lambda: d.fields()[result], "7.8")
+        expect("the explanation's first sentence", lambda: explained().split(". ")[0],
+               "Of 1,000 women at age forty in routine screening, 10 have breast cancer")
 
         d.request_close(d.calc)
         d.check_exit(0, "after closing the calculator")

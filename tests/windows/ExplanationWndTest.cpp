@@ -20,6 +20,7 @@
 #include "framework/Table.h"
 #include "framework/TextView.h"
 #include "tests/support/AppTest.h"
+#include "windows/Menu.h"
 #include "windows/Windows.h"
 
 using namespace testing_support;
@@ -239,6 +240,66 @@ TEST_F(ExplanationWndTest, NarrowestWindowKeepsEveryTextReadableAndTheFieldInPla
     EXPECT_TRUE(table->horizontalScrollBar()->isVisible());
     EXPECT_LE(table->visualRect(table->model()->index(table->model()->rowCount() - 1, 0)).bottom(),
               table->viewport()->height());
+}
+
+// An example, chosen from any window's menu, is a case of its own: the calculator takes its
+// figures and calculates, and the explanation, open then or later, tells it in the example's names
+// under its source, which it names only while the figures are the source's. The names belong to
+// the case: they outlive the window and go with Clear.
+TEST_F(ExplanationWndTest, AnExampleIsTakenByTheCalculatorAndToldInItsNamesUnderItsSource) {
+    const auto choose = [](const char* item) {
+        framework::UpdateMenus();
+        QAction* action = app::Menu().Find(item)->QtAction();
+        EXPECT_TRUE(action->isEnabled()) << item;
+        action->trigger();
+        Settle();
+    };
+    choose("MammographyExample");
+    EXPECT_EQ(Text("pppFld"), "7.8");
+    const auto told = [] {
+        auto& x = app::ExplanationWnd();
+        return x.Find<framework::TextView>("SentencesTxt").Text() + "\n" +
+               x.Find<framework::TextView>("SourceTxt").Text() + "|" +
+               x.Find<framework::EditField>("disorderFld").Text();
+    };
+    const auto starts = [&](const std::string& text) { return told().rfind(text, 0) == 0; };
+    EXPECT_TRUE(starts("Of 1,000 women at age forty in routine screening, 10 have breast cancer."));
+    EXPECT_NE(told().find("\nSource: Gigerenzer G, Hoffrage U."), std::string::npos) << told();
+    auto& disorder = app::ExplanationWnd().Find<framework::EditField>("disorderFld");
+    QTest::keyClicks(disorder.Widget(), QString(40, 'x'));
+    EXPECT_EQ(disorder.Text(), "breast cancer" + std::string(27, 'x'));
+    disorder.SetText("");
+    QTest::keyClicks(disorder.Widget(), "a tumour");
+    app::ExplanationWnd().CloseWindow();
+    Settle();
+    EXPECT_TRUE(starts("Of 1,000 women at age forty in routine screening, 10 have a tumour."))
+        << told();
+    EXPECT_NE(app::ExplanationWnd().CopyText().find("\nSource: Gigerenzer"), std::string::npos);
+    Type("preFld", "1");
+    EXPECT_EQ(told().find("Source:"), std::string::npos) << told();
+    EXPECT_NE(told().find("have a tumour (50.7%)"), std::string::npos) << told();
+    Activate(app::ExplanationWnd());
+    choose("PrenatalExample");
+    EXPECT_TRUE(starts("Of 1,949 women screened at 11 to 13 weeks, 10 have trisomy 21 or 18."))
+        << told();
+    EXPECT_NE(told().find("|trisomy 21 or 18"), std::string::npos) << told();
+    QTemporaryDir dir;
+    platform.printer = [&] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(dir.filePath("example.pdf"));
+        return std::make_unique<framework::PrinterGraphics>(std::move(printer));
+    };
+    ASSERT_TRUE(Choose(app::ExplanationWnd(), "File", "Print..."));
+    QProcess pdf;
+    pdf.start("pdftotext", {dir.filePath("example.pdf"), "-"});
+    EXPECT_TRUE(
+        pdf.waitForFinished(10000) &&
+        QString(pdf.readAllStandardOutput()).simplified().contains("Source: Nicolaides KH"));
+    Press("ClearBtn");
+    EXPECT_EQ(told(),
+              "To explain a test, enter the true positives, the false positives, the false "
+              "negatives and the true negatives, or the prevalence, the sensitivity and the "
+              "false-positive rate.\n|");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/explain/Wording.h"
+
 namespace {
 
 using calc::Explain;
@@ -142,6 +144,46 @@ TEST(ExplanationTest, ChoosesTheInputOrSaysWhatIsMissing) {
                       ? x.missing
                       : RowOf(x, Statistic::PositivePredictiveValue).value,
                   r.ppvOrMissing);
+    }
+}
+
+// Each example against the figures of its source, as published there and not as entered: a
+// figure mistyped, or a source misattributed, shows here.
+TEST(ExplanationTest, ExamplesTellTheirSourcesFigures) {
+    // clang-format off
+    const struct { const char *item, *author; Statistic row; const char* published; } rows[] = {
+        {"MammographyExample", "Gigerenzer G, Hoffrage U. How", S::PositivePredictiveValue, "7.8"},   // 8 of 103 women, 7.8%
+        {"MammographyExample", "Gigerenzer G, Hoffrage U. How", S::Specificity, "90.4"},         // 9.6% false positives
+        {"HemoccultExample", "Gigerenzer G. Calculated Risks", S::PositivePredictiveValue, "4.8"},  // 15 of 314, about 5%
+        {"HivExample", "Gigerenzer G, Hoffrage U, Ebert A.", S::PositivePredictiveValue, "50.0"},  // "as low as 50%"
+        {"PrenatalExample", "Nicolaides KH", S::Sensitivity, "100.0"},       // all 8 with trisomy 21 and 2 with 18
+        {"PrenatalExample", "Nicolaides KH", S::Specificity, "99.9"},        // 1,937 of 1,939 euploid
+        {"PsaExample", "Thompson IM", S::Prevalence, "21.9"},                // 1,225 of 5,587 biopsied
+        {"PsaExample", "Thompson IM", S::Sensitivity, "20.5"},
+        {"PsaExample", "Thompson IM", S::Specificity, "93.8"},
+        {"LiverScanExample", "Altman DG, Bland JM", S::Sensitivity, "89.5"}, // 231/258, "0.90"
+        {"LiverScanExample", "Altman DG, Bland JM", S::Specificity, "62.8"}, // 54/86, "0.63"
+        {"AntigenExample", "Br\u00fcmmer LE", S::Sensitivity, "71.2"},
+        {"AntigenExample", "Br\u00fcmmer LE", S::Specificity, "98.9"},
+        {"CasscellsExample", "Casscells W", S::PositivePredictiveValue, "2.0"},  // "one in 51, less than 2 per cent"
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.item);
+        const auto& all = calc::Examples();
+        const auto e = std::find_if(all.begin(), all.end(), [&](const calc::Example& e) {
+            return e.item == std::string(r.item);
+        });
+        ASSERT_NE(e, all.end());
+        const auto& f = e->fields;
+        const auto x =
+            Explain({f[0], f[1], f[2], f[3], f[4], f[5], f[6], {}, 0, e->labels, e->source});
+        EXPECT_EQ(RowOf(x, r.row).value, r.published);
+        EXPECT_EQ(x.source.rfind("Source: " + std::string(r.author), 0), 0u) << x.source;
+        // A person can type each name into its field again.
+        for (const auto& name : {e->labels.disorder, e->labels.people, e->labels.person}) {
+            EXPECT_LE(name.size(), 40u) << name;
+        }
     }
 }
 

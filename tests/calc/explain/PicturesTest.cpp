@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/explain/PictureCanvas.h"
 #include "calc/explain/Pictures.h"
 
 using calc::Ink;
@@ -212,5 +213,80 @@ TEST(PicturesTest, CurvesPassThroughTheMarkedValues) {
         EXPECT_NEAR(calc::PrevalenceAt(x, at), p, p * 1e-9);
         EXPECT_NEAR(calc::StepReading(x, p, -3), p * std::pow(10, -0.3), p * 1e-9);
         EXPECT_EQ(calc::StepReading(x, p, 100), calc::PrevalenceAt(x, 1e6));
+    }
+}
+
+// The names of what is tested and who, in every sentence, picture and text alternative, a count
+// of 1 in the singular or, with no singular, without a noun.
+TEST(PicturesTest, EverySentenceAndPictureTellsItInTheNamesGiven) {
+    const calc::Labels women{"breast cancer", "women aged 50 to 69", "woman aged 50 to 69"};
+    const calc::Labels plural{"breast cancer", "women aged 50 to 69", ""};
+    // clang-format off
+    const struct { const calc::Labels& labels; const char *where, *says; } rows[] = {
+        {women, "sentences", "Of 8 women aged 50 to 69, 3 have breast cancer. 1 of these 3 tests positive. Of the 5 without breast cancer, 0 also test positive. So 1 of the 1 woman aged 50 to 69 who tests positive has breast cancer (100.0%). Of the 7 women aged 50 to 69 who test negative, 5 do not have breast cancer (71.4%), so 28.6% of those who test negative have breast cancer."},
+        {plural, "sentences", "So 1 of the 1 who tests positive has breast cancer (100.0%)."},
+        {women, "tree", "8 women aged 50 to 69 3 with breast cancer 5 without breast cancer"},
+        {women, "tree", "| 1 of 1 who tests positive has breast cancer (100.0%). A tree of 8 women aged 50 to 69: 3 with breast cancer,"},
+        {women, "icons", "Test positive: 1 woman aged 50 to 69 1 with breast cancer 0 without breast cancer"},
+        {plural, "icons", "Of the 1 who tests positive, 1 has breast cancer and 0 do not. Of the 7 women aged 50 to 69 who test negative"},
+        {women, "curves", "prevalence of breast cancer (logarithmic scale)"},
+        {women, "curves", "| The predictive values of this test for breast cancer against its prevalence, from"},
+        {women, "copy", "have breast cancer.\nSource: a trial.\n"},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.says);
+        const auto x = calc::Explain({"1", "0", "2", "5", "", "", "", {}, 0, r.labels, "a trial"});
+        const std::string where = r.where;
+        std::string text =
+            where == "copy" ? x.PlainText() : x.positiveSentence + " " + x.negativeSentence;
+        if (where == "tree" || where == "icons" || where == "curves") {
+            const auto d = where == "tree"    ? calc::FrequencyTree(x)
+                           : where == "icons" ? calc::IconArrays(x)
+                                              : calc::PredictiveCurves(x);
+            text.clear();
+            for (const Label& l : All<Label>(d)) text += l.text + " ";
+            text += "| " + d.description;
+        }
+        EXPECT_NE(text.find(r.says), std::string::npos) << text;
+    }
+}
+
+// Names of the most a field takes, one a single word, break into lines that stay inside their
+// boxes and clear of each other and of the icons, and the boxes and arrays grow to hold them.
+TEST(PicturesTest, LongNamesWrapInsideTheirBoxesAndHalves) {
+    const calc::Labels forty{"pseudohypoparathyroidismpseudohypoparath",
+                             "heterosexual men with low-risk behaviour",
+                             "heterosexual man with low-risk behaviour"};
+    const auto x = calc::Explain({"15", "299", "15", "9671", "", "", "", {}, 0, forty});
+    struct Extent {
+        double left, top, right, bottom;
+        bool Overlaps(const Extent& o) const {
+            return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+        }
+    };
+    for (const auto& d : {calc::FrequencyTree(x), calc::IconArrays(x)}) {
+        std::vector<Extent> boxes, icons, texts;
+        for (const Shape& s : All<Shape>(d)) {
+            const Extent e{s.points[0].x, s.points[0].y, s.points.back().x, s.points.back().y};
+            if (s.kind == Kind::Rectangle && s.cornerRadius > 0) boxes.push_back(e);
+            if (s.fill == Ink::Series1 || s.stroke == Ink::Series2) icons.push_back(e);
+        }
+        for (const Label& l : All<Label>(d)) {
+            const double w = calc::picture::RoughWidth(l.text, l.size);
+            const double left = l.align == calc::Align::Left    ? l.at.x
+                                : l.align == calc::Align::Right ? l.at.x - w
+                                                                : l.at.x - w / 2;
+            const Extent e{left, l.at.y - 0.75 * l.size, left + w, l.at.y + 0.2 * l.size};
+            SCOPED_TRACE(l.text);
+            EXPECT_TRUE(e.left >= 0 && e.right <= d.Width() && e.bottom <= d.Height());
+            for (const Extent& b : boxes) {
+                const bool inside = e.left >= b.left && e.right <= b.right && e.bottom <= b.bottom;
+                EXPECT_TRUE(inside || !b.Overlaps(e));
+            }
+            for (const Extent& o : texts) EXPECT_FALSE(o.Overlaps(e)) << o.left << "," << o.top;
+            for (const Extent& i : icons) EXPECT_FALSE(i.Overlaps(e));
+            texts.push_back(e);
+        }
     }
 }
