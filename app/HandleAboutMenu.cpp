@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/FileTypes.h"
+#include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 #include "framework/Window.h"
 #include "windows/AboutWnd.h"

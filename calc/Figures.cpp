@@ -89,4 +89,26 @@ std::string Figure(double x, Scale scale) {
     return Figure(Rational(x), scale);
 }
 
+std::string GroupedText(std::uint64_t n) {
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string ShareText(double fraction) {
+    return PercentSign(Figure(fraction, Scale::Percent));
+}
+
+std::string PercentSign(const std::string& percent) {
+    return percent + "%";
+}
+
+std::string RangeText(const std::string& lower, const std::string& upper) {
+    return lower + "\u2013" + upper;
+}
+
 }  // namespace calc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "calc/Statistics.h"
@@ -26,5 +27,16 @@ std::string Figure(const Rational& x, Scale scale);
 // A double as it is exactly, so that an interval's bounds round as the values do. A number that
 // is not finite has no digits and gives ""; an estimate's flags say where it is infinite.
 std::string Figure(double x, Scale scale);
+
+// Persons grouped by commas ("9,671"), whatever the desktop's language, as the calculator's
+// numbers ignore it too.
+std::string GroupedText(std::uint64_t n);
+// A fraction from 0 to 1 as a percentage with its sign, at the table's precision ("4.8%",
+// "99.96%").
+std::string ShareText(double fraction);
+// A percentage as the table writes it, with its sign: "4.8" as "4.8%".
+std::string PercentSign(const std::string& percent);
+// An interval from its two bounds as written: "85.1–93.0".
+std::string RangeText(const std::string& lower, const std::string& upper);
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/KeyFilter.h"
+#include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 #include "framework/Application.h"
 #include "framework/Platform.h"

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 #include "framework/Application.h"
 #include "framework/Types.h"

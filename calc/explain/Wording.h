@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/Figures.h"
 #include "calc/NaturalFrequencies.h"
 #include "calc/Statistics.h"
 #include "calc/explain/Explanation.h"
@@ -14,19 +15,6 @@
 // Every sentence, label and number word that the explanation and its pictures say, in one
 // place: to read them, to keep them consistent, and to translate them.
 namespace calc {
-
-// ---- Numbers ----
-
-// Persons grouped by commas ("9,671"), whatever the desktop's language, as the calculator's
-// numbers ignore it too.
-std::string GroupedText(std::uint64_t n);
-// A fraction from 0 to 1 as a percentage with its sign, at the table's precision ("4.8%",
-// "99.96%").
-std::string ShareText(double fraction);
-// A percentage as the table writes it, with its sign: "4.8" as "4.8%".
-std::string PercentSign(const std::string& percent);
-// An interval from its two bounds as written: "85.1–93.0".
-std::string RangeText(const std::string& lower, const std::string& upper);
 
 // ---- The explanation ----
 
@@ -135,20 +123,5 @@ struct CurvesReading {
 };
 std::string CurvesDescription(int lowestDecade, const CurvesReading& now,
                               const std::optional<CurvesReading>& reading, const Labels& labels);
-
-// ---- The examples ----
-
-// A classic problem of the risk-literacy literature, as the calculator takes it.
-struct Example {
-    const char* item;   // the name of its menu item
-    const char* title;  // the menu item's text
-    // The calculator's entry fields: true positives, false positives, false negatives, true
-    // negatives, prevalence, sensitivity, false-positive rate; the unused set empty.
-    std::array<const char*, 7> fields;
-    Labels labels;
-    // Where the figures were published, and what was assumed where the source is silent.
-    const char* source;
-};
-const std::vector<Example>& Examples();
 
 }  // namespace calc

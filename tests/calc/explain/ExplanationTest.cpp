@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 
 namespace {
