@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -88,16 +87,10 @@ std::string SaveDrawing(const Drawing& drawing, const std::string& path) {
     } else {
         return ApplicationName() + " saves pictures as .svg or .png files.";
     }
-    // Written beside the target and renamed over it once whole, so that a failure part way
-    // leaves the old file, or none, rather than half a picture. Flushed first: commit would miss
-    // the failure of the last buffered write, a full disk's, and rename a cut-off file.
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush() &&
-        out.commit()) {
-        return {};
-    }
+    const std::string reason = WriteWhole(file, bytes);
+    if (reason.empty()) return {};
     return "The picture could not be saved as \"" + FromQ(QDir::toNativeSeparators(file)) +
-           "\": " + FromQ(out.errorString()) + ".";
+           "\": " + reason + ".";
 }
 
 void PrintDrawing(PrinterGraphics& graphics, const Drawing& drawing, int x, int y, int width) {

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QSaveFile>
 
 #include "framework/Window.h"
 
@@ -142,6 +143,17 @@ QString FromFieldText(std::string_view text) {
     q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return q;
+}
+
+std::string WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    // Flushed first: commit misses the failure of the last buffered write, a full disk's, and
+    // would rename a cut-off file over the old one.
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush() &&
+        out.commit()) {
+        return {};
+    }
+    return FromQ(out.errorString());
 }
 
 }  // namespace framework

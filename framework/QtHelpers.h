@@ -48,6 +48,10 @@ void SetColours(QWidget* w, QPalette::ColorRole fg, Color text, QPalette::ColorR
 std::string ToFieldText(QString text);
 QString FromFieldText(std::string_view text);
 
+// Writes a file whole or not at all: beside the target, renamed over it once complete, so that a
+// failure part way leaves the old file, or none. The system's reason on failure, else empty.
+std::string WriteWhole(const QString& path, const QByteArray& bytes);
+
 // The widget that a window's controls stand in.
 QWidget* ContentOf(Window& owner);
 
