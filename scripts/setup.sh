@@ -13,7 +13,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xkb-utils libxcb1-dev
     fonts-dejavu-core poppler-utils
     dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi python3-xlib
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
 
 ensure_packages() {

@@ -18,6 +18,7 @@ APP_ID = "io.github.predivo.Predivo"
 EXPECTED = {
     "usr/bin/predivo": "-rwxr-xr-x",
     **dict.fromkeys((f"usr/share/applications/{APP_ID}.desktop",
+                     f"usr/share/mime/packages/{APP_ID}.xml",
                      f"usr/share/metainfo/{APP_ID}.metainfo.xml",
                      "usr/share/icons/hicolor/scalable/apps/predivo.svg",
                      "usr/share/doc/predivo/copyright", "usr/share/doc/predivo/changelog.gz",
@@ -75,6 +76,14 @@ def test(cpack, build, version):
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
         check(entry["Exec"].split()[0] == "predivo" and entry["Icon"] == "predivo",
               f"Exec={entry['Exec']} Icon={entry['Icon']}: no installed program or icon")
+        # The desktop's own tool builds its type database from the package's folder: a case file
+        # is then of the type the launcher opens.
+        mime = os.path.join(root, "usr/share/mime")
+        run("update-mime-database", mime)
+        with open(os.path.join(mime, "globs2"), encoding="utf-8") as f:
+            globs = f.read()
+        check(f"{entry['MimeType'].rstrip(';')}:*.predivo" in globs and "%f" in entry["Exec"],
+              f"MimeType={entry['MimeType']} Exec={entry['Exec']}; globs2: {globs!r}")
         metainfo = os.path.join(root, f"usr/share/metainfo/{APP_ID}.metainfo.xml")
         run("appstreamcli", "validate", "--no-net", "--no-color", metainfo)
         newest = ET.parse(metainfo).getroot().find("releases/release")
