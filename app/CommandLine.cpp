@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CaseFiles.h"
 #include "calc/KeyFilter.h"
 #include "calc/explain/Explanation.h"
 #include "calc/explain/Pictures.h"
@@ -39,13 +40,22 @@ framework::CommandLine Line() {
             {{"format"},
              "text (the default) or tsv: only the statistics, tab-separated.",
              "FORMAT"},
+            {{"looks-for"}, "What the test looks for, in place of \"the disorder\".", "TEXT"},
+            {{"tested"}, "Who is tested, in place of \"people\".", "TEXT"},
+            {{"tested-one"}, "One of them, in place of \"person\".", "TEXT"},
+            {{"case"}, "Explains or exports a saved case instead of NUMBERS.", "FILE"},
         },
         "NUMBERS",
         "Four counts (true positives, false positives, false negatives, true negatives) or three "
-        "percentages (prevalence, sensitivity, false-positive rate).");
+        "percentages (prevalence, sensitivity, false-positive rate). A case file alone opens it "
+        "in the windows.");
 }
 
 struct Usage {
+    std::string message;
+};
+// An input the windows would refuse too: said as they say it.
+struct Refusal {
     std::string message;
 };
 
@@ -54,25 +64,49 @@ std::string Number(const std::string& text, bool percent) {
     return calc::PastedNumber(text, percent).value_or(text);
 }
 
-calc::ExplanationRequest Request(const framework::CommandLine& line,
-                                 std::vector<std::string>& texts) {
+// A case read from a file, or the numbers, prevalence and size of the command line: the texts
+// the request's views look at stay in `c`.
+calc::ExplanationRequest Request(const framework::CommandLine& line, calc::Case& c) {
     const std::vector<std::string> args = line.Arguments();
-    if (args.size() != 3 && args.size() != 4) {
-        throw Usage{"give four counts or three percentages"};
-    }
-    const bool counts = args.size() == 4;
-    for (const auto& a : args) texts.push_back(Number(a, !counts));
     calc::ExplanationRequest rq;
-    if (counts) {
-        rq.tp = texts[0], rq.fp = texts[1], rq.fn = texts[2], rq.tn = texts[3];
+    if (line.IsSet("case")) {
+        if (!args.empty()) throw Usage{"give the numbers or --case, not both"};
+        CaseFromFile read = ReadCase(line.Value("case"));
+        if (!read.value) throw Refusal{read.message};
+        c = *read.value;
+        rq.populationPrevalence = c.populationPrevalence;
+        rq.populationSize = c.size;
+        rq.source = c.source;
     } else {
-        rq.pre = texts[0], rq.dt = texts[1], rq.t = texts[2];
+        if (args.size() != 3 && args.size() != 4) {
+            throw Usage{"give four counts or three percentages"};
+        }
+        const bool counts = args.size() == 4;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            c.fields[counts ? i : i + 4] = Number(args[i], !counts);
+        }
+        if (line.IsSet("prevalence")) {
+            if (!counts) throw Usage{"--prevalence goes with four counts"};
+            c.populationPrevalence = Number(line.Value("prevalence"), true);
+            rq.populationPrevalence = c.populationPrevalence;
+        }
     }
-    if (line.IsSet("prevalence")) {
-        if (!counts) throw Usage{"--prevalence goes with four counts"};
-        texts.push_back(Number(line.Value("prevalence"), true));
-        rq.populationPrevalence = texts.back();
+    rq.tp = c.fields[0], rq.fp = c.fields[1], rq.fn = c.fields[2], rq.tn = c.fields[3];
+    rq.pre = c.fields[4], rq.dt = c.fields[5], rq.t = c.fields[6];
+    const struct {
+        const char* option;
+        std::string* label;
+    } labels[] = {{"looks-for", &c.labels.disorder},
+                  {"tested", &c.labels.people},
+                  {"tested-one", &c.labels.person}};
+    for (const auto& l : labels) {
+        if (!line.IsSet(l.option)) continue;
+        *l.label = line.Value(l.option);
+        if (calc::CountCharacters(*l.label) > calc::kLabelLimit) {
+            throw Usage{std::string("--") + l.option + " takes at most 40 characters"};
+        }
     }
+    rq.labels = c.labels;
     if (line.IsSet("size")) {
         const std::string size = line.Value("size");
         const auto* chosen =
@@ -121,12 +155,17 @@ calc::Drawing Picture(const std::string& name, const calc::Explanation& x) {
 
 }  // namespace
 
-std::optional<int> RunCommandLine(int& argc, char** argv) {
+std::optional<int> RunCommandLine(int& argc, char** argv, std::string& caseToOpen) {
     // The windows start as fast as they did before there was a command line.
     if (argc <= 1) return std::nullopt;
     framework::CommandLine line = Line();
     if (const auto done = line.Parse(argc, argv)) return done;
     const bool explain = line.IsSet("explain"), exporting = line.IsSet("export");
+    // A case file alone, as the desktop opens one, is opened in the windows.
+    if (!explain && !exporting && argc == 2 && line.Arguments().size() == 1) {
+        caseToOpen = line.Arguments().front();
+        return std::nullopt;
+    }
     try {
         if (!explain && !exporting) throw Usage{"give --explain or --export with the numbers"};
         const std::string format = line.IsSet("format") ? line.Value("format") : "text";
@@ -139,9 +178,8 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
         if (exporting && !PictureFile(line.Value("export"))) {
             throw Usage{"--export writes .svg or .png files"};
         }
-        std::vector<std::string> texts;
-        texts.reserve(5);
-        const calc::ExplanationRequest rq = Request(line, texts);
+        calc::Case c;
+        const calc::ExplanationRequest rq = Request(line, c);
         const calc::Explanation x = calc::Explain(rq);
         if (const int status = Explained(line, x, rq); status != 0 || !exporting) return status;
         return framework::RunWithoutDisplay(argc, argv, "Predivo", [&] {
@@ -154,6 +192,9 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     } catch (const Usage& usage) {
         framework::PrintError(kProgram, usage.message);
         return 2;
+    } catch (const Refusal& refusal) {
+        framework::PrintError(kProgram, refusal.message);
+        return 1;
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include <exception>
 
+#include "app/CaseFiles.h"
 #include "app/FileTypes.h"
 #include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
+#include "framework/Platform.h"
 #include "framework/Window.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
@@ -44,6 +46,52 @@ bool HandleAboutMenu::ExampleItem_Action(std::size_t index) {
     return false;
 }
 
+namespace {
+
+framework::Window& Over() {
+    framework::Window* front = framework::FrontWindow();
+    return front ? *front : static_cast<framework::Window&>(ControlWnd());
+}
+
+}  // namespace
+
+void HandleAboutMenu::OpenCase(const std::string& path) {
+    const CaseFromFile read = ReadCase(path);
+    if (!read.value) {
+        framework::MsgBox(read.message);
+        return;
+    }
+    ControlWnd().OpenCase(*read.value);
+    casePath_ = path;
+}
+
+bool HandleAboutMenu::OpenItem_Action() {
+    const std::string path = framework::CurrentPlatform().ChooseCaseFile(Over(), false, {});
+    if (!path.empty()) OpenCase(path);
+    return false;
+}
+
+bool HandleAboutMenu::SaveItem_Action() {
+    if (casePath_.empty()) return SaveAsItem_Action();
+    if (const std::string error = WriteCase(ControlWnd().CurrentCase(), casePath_);
+        !error.empty()) {
+        framework::MsgBox(error);
+    }
+    return false;
+}
+
+bool HandleAboutMenu::SaveAsItem_Action() {
+    const std::string path =
+        framework::CurrentPlatform().ChooseCaseFile(Over(), true, "case.predivo");
+    if (path.empty()) return false;
+    if (const std::string error = WriteCase(ControlWnd().CurrentCase(), path); !error.empty()) {
+        framework::MsgBox(error);
+        return false;
+    }
+    casePath_ = path;
+    return false;
+}
+
 HandleAboutMenu& App() {
     auto* app = dynamic_cast<HandleAboutMenu*>(&framework::RunningApplication());
     if (!app) throw framework::NilObjectException("no application object");
@@ -55,6 +103,9 @@ void ApplicationAddMenuHandlers() {
     App().AddMenuHandler("AboutMenuItem", [] { return App().AboutMenuItem_Action(); });
     App().AddMenuHandler("CloseWindowItem", [] { return App().CloseWindowItem_Action(); });
     App().AddMenuHandler("ExplanationMenuItem", [] { return App().ExplanationMenuItem_Action(); });
+    App().AddMenuHandler("OpenItem", [] { return App().OpenItem_Action(); });
+    App().AddMenuHandler("SaveItem", [] { return App().SaveItem_Action(); });
+    App().AddMenuHandler("SaveAsItem", [] { return App().SaveAsItem_Action(); });
     for (std::size_t i = 0; i < calc::Examples().size(); ++i) {
         App().AddMenuHandler(calc::Examples()[i].item, [i] { return App().ExampleItem_Action(i); });
     }
@@ -69,8 +120,12 @@ void Start() {
     InvisibleWnd();
 }
 
-void Main() {
+void Main(const std::string& caseFile) {
     try {
+        if (!caseFile.empty()) {
+            windows::ControlWnd::WhenOpen(
+                [caseFile](windows::ControlWnd&) { App().OpenCase(caseFile); });
+        }
         Start();
         framework::RunEventLoop();
     } catch (const std::exception& e) {

@@ -1,10 +1,13 @@
+#include <string>
+
 #include "app/CommandLine.h"
 #include "app/HandleAboutMenu.h"
 #include "framework/Application.h"
 
 int main(int argc, char** argv) {
-    if (const auto status = app::RunCommandLine(argc, argv)) return *status;
+    std::string caseToOpen;
+    if (const auto status = app::RunCommandLine(argc, argv, caseToOpen)) return *status;
     framework::Runtime runtime(argc, argv, "Predivo");
-    app::Main();
+    app::Main(caseToOpen);
     return runtime.Shutdown();
 }

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "calc/KeyFilter.h"
-#include "calc/explain/Explanation.h"
 
 namespace calc {
 
@@ -14,12 +13,7 @@ constexpr const char* kFormat = "predivo-case";
 constexpr const char* kFieldKeys[] = {
     "tp", "fp", "fn", "tn", "prevalence", "sensitivity", "falsePositiveRate"};
 // The fields' own limits: a cell takes five digits, a percentage nine characters.
-constexpr std::size_t kCellLimit = 5, kPercentLimit = 9, kLabelLimit = 40, kSourceLimit = 400;
-
-std::size_t Characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
-}
+constexpr std::size_t kCellLimit = 5, kPercentLimit = 9, kSourceLimit = 400;
 
 // A text a field could hold: only keys its key rule lets through, within its limit.
 bool FieldHolds(const std::string& text, bool pointAllowed) {
@@ -31,19 +25,24 @@ bool FieldHolds(const std::string& text, bool pointAllowed) {
 }
 
 bool LabelHolds(const std::string& text, std::size_t limit) {
-    return Characters(text) <= limit && std::none_of(text.begin(), text.end(), [](unsigned char c) {
-               return c < ' ' || c == 0x7F;
-           });
+    return CountCharacters(text) <= limit &&
+           std::none_of(text.begin(), text.end(),
+                        [](unsigned char c) { return c < ' ' || c == 0x7F; });
 }
 
 }  // namespace
 
+std::size_t CountCharacters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
+}
+
 CaseEntries ToEntries(const Case& c) {
     CaseEntries e{{"format", std::string(kFormat)},
                   {"version", kCaseVersion},
-                  {"looksFor", c.looksFor},
-                  {"tested", c.tested},
-                  {"testedOne", c.testedOne},
+                  {"looksFor", c.labels.disorder},
+                  {"tested", c.labels.people},
+                  {"testedOne", c.labels.person},
                   {"populationPrevalence", c.populationPrevalence},
                   {"size", static_cast<std::int64_t>(c.size)},
                   {"source", c.source}};
@@ -88,9 +87,9 @@ CaseRead FromEntries(const CaseEntries& entries) {
         const char* key;
         std::string* into;
         std::size_t limit;
-    } labels[] = {{"looksFor", &c.looksFor, kLabelLimit},
-                  {"tested", &c.tested, kLabelLimit},
-                  {"testedOne", &c.testedOne, kLabelLimit},
+    } labels[] = {{"looksFor", &c.labels.disorder, kLabelLimit},
+                  {"tested", &c.labels.people, kLabelLimit},
+                  {"testedOne", &c.labels.person, kLabelLimit},
                   {"source", &c.source, kSourceLimit}};
     for (const auto& l : labels) {
         const std::string* t = text(l.key);

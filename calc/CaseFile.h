@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "calc/explain/Explanation.h"
+
 // A case as a person keeps it in a file: what they typed, and what the Explanation window was
 // told about it. Plain data; the program reads and writes it as JSON.
 namespace calc {
@@ -15,13 +17,17 @@ struct Case {
     // The calculator's seven entry fields as typed: tp, fp, fn, tn, pre, dt, t.
     std::array<std::string, 7> fields;
     // What the test looks for, and who is tested, plural and singular; empty for the defaults.
-    std::string looksFor, tested, testedOne;
+    Labels labels;
     std::string populationPrevalence;
     std::uint64_t size = 0;  // 0: the fewest people that show the figures
     std::string source;      // the example's source, where the case is one
 };
 
 inline constexpr std::int64_t kCaseVersion = 1;
+// The most characters a name for what is tested, or for who is, may have.
+inline constexpr std::size_t kLabelLimit = 40;
+// Characters of a UTF-8 text, as a field counts them.
+std::size_t CountCharacters(const std::string& text);
 // Far more than any case holds, and little enough to read at once.
 inline constexpr std::int64_t kLargestCase = 64 * 1024;
 

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
@@ -102,20 +101,6 @@ void PrintDrawing(PrinterGraphics& graphics, const Drawing& drawing, int x, int 
     painter.scale(scale, scale);
     Render(drawing, painter, PaperInks());
     painter.restore();
-}
-
-std::string Platform::ChoosePictureFile(const Window& over, const std::string& suggestedName) {
-    const QString svg = QStringLiteral("SVG image (*.svg)");
-    const QString png = QStringLiteral("PNG image (*.png)");
-    QString chosenFilter = svg;
-    QString file = QFileDialog::getSaveFileName(over.Widget(), QStringLiteral("Export Picture"),
-                                                ToQ(suggestedName),
-                                                svg + QStringLiteral(";;") + png, &chosenFilter);
-    if (file.isEmpty()) return {};
-    if (QFileInfo(file).suffix().isEmpty()) {
-        file += chosenFilter == png ? QStringLiteral(".png") : QStringLiteral(".svg");
-    }
-    return FromQ(file);
 }
 
 }  // namespace framework

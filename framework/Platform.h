@@ -33,6 +33,10 @@ class Platform {
     // PNG and adding the chosen type's extension to a name without one; empty when the person
     // cancels.
     virtual std::string ChoosePictureFile(const Window& over, const std::string& suggestedName);
+    // The platform's dialog for a case file, to open one or to save one under a name (".predivo"
+    // added to a name without an extension); empty when the person cancels.
+    virtual std::string ChooseCaseFile(const Window& over, bool save,
+                                       const std::string& suggestedName);
     virtual void ReportUnhandledException(const std::string& what);
 };
 

@@ -307,7 +307,9 @@ void ControlWnd::ClearBtn_Action() {
     for (const char* name : kEntryFields) Find<EditField>(name).SetText("");
     ShowResult("");
     labels_ = {};
-    example_.reset();
+    population_.clear();
+    size_ = 0;
+    credit_.reset();
     if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().StartNewCase();
     Find<EditField>("tpFld").SetFocus();
 }
@@ -316,7 +318,8 @@ void ControlWnd::ChooseExample(std::size_t index) {
     const calc::Example& example = calc::Examples().at(index);
     ClearBtn_Action();
     labels_ = example.labels;
-    example_ = index;
+    credit_ = Credit{example.source, {}};
+    for (std::size_t i = 0; i < kEntryFields.size(); ++i) credit_->fields[i] = example.fields[i];
     if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().ShowCaseLabels();
     // Through the fields' texts, as typing would, so that an open explanation follows.
     for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
@@ -326,12 +329,52 @@ void ControlWnd::ChooseExample(std::size_t index) {
 }
 
 std::string_view ControlWnd::Source() const {
-    if (!example_) return {};
-    const calc::Example& example = calc::Examples()[*example_];
+    if (!credit_) return {};
     for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
-        if (Find<EditField>(kEntryFields[i]).Text() != example.fields[i]) return {};
+        if (Find<EditField>(kEntryFields[i]).Text() != credit_->fields[i]) return {};
     }
-    return example.source;
+    return credit_->source;
+}
+
+calc::Case ControlWnd::CurrentCase() const {
+    calc::Case c;
+    for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
+        c.fields[i] = Find<EditField>(kEntryFields[i]).Text();
+    }
+    c.labels = labels_;
+    c.populationPrevalence = population_;
+    c.size = size_;
+    c.source = std::string(Source());
+    return c;
+}
+
+void ControlWnd::OpenCase(const calc::Case& c) {
+    ClearBtn_Action();
+    labels_ = c.labels;
+    population_ = c.populationPrevalence;
+    size_ = c.size;
+    if (!c.source.empty()) credit_ = Credit{c.source, c.fields};
+    for (std::size_t i = 0; i < kEntryFields.size(); ++i) {
+        Find<EditField>(kEntryFields[i]).SetText(c.fields[i]);
+    }
+    if (FindImplicitWindow("ExplanationWnd")) app::ExplanationWnd().ShowCaseLabels();
+}
+
+namespace {
+
+std::function<void(ControlWnd&)>& OnOpen() {
+    static std::function<void(ControlWnd&)> action;
+    return action;
+}
+
+}  // namespace
+
+void ControlWnd::WhenOpen(std::function<void(ControlWnd&)> action) {
+    OnOpen() = std::move(action);
+}
+
+void ControlWnd::Open() {
+    if (auto action = std::exchange(OnOpen(), nullptr)) action(*this);
 }
 
 // The result changes where the focus is not: a screen reader learns of it by the change of the

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "calc/Calculation.h"
+#include "calc/CaseFile.h"
 #include "calc/explain/Explanation.h"
 #include "framework/Window.h"
 
@@ -27,6 +31,21 @@ class ControlWnd : public framework::Window {
     // The example's source while the entry fields hold its figures as entered, so that figures
     // edited by hand are never credited to it; empty otherwise.
     std::string_view Source() const;
+    // What the Explanation window was told for the case, which outlives that window: the
+    // population's prevalence as typed and the size chosen (0: the fewest that show the figures).
+    const std::string& CasePopulation() const { return population_; }
+    std::uint64_t CaseSize() const { return size_; }
+    void SetCaseInputs(std::string population, std::uint64_t size) {
+        population_ = std::move(population);
+        size_ = size;
+    }
+    // The case as a file keeps it, and a case taken from one: its fields as they were typed,
+    // the result field empty, nothing calculated.
+    calc::Case CurrentCase() const;
+    void OpenCase(const calc::Case& c);
+    // Runs once the calculator has opened: for a case named on the command line, which must
+    // wait for the start-up screen.
+    static void WhenOpen(std::function<void(ControlWnd&)> action);
 
   protected:
     void Layout() override;
@@ -60,8 +79,18 @@ class ControlWnd : public framework::Window {
     bool DescriptionMenuItem_Action();
     bool AboutQor_Action();
 
+    void Open() override;
+
     calc::Labels labels_;
-    std::optional<std::size_t> example_;
+    std::string population_;
+    std::uint64_t size_ = 0;
+    // Where the case's figures come from, and the figures as they came, so that the source is
+    // named only while they stand as they were.
+    struct Credit {
+        std::string source;
+        std::array<std::string, 7> fields;
+    };
+    std::optional<Credit> credit_;
 };
 
 }  // namespace windows

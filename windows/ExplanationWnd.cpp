@@ -132,13 +132,13 @@ void ExplanationWnd::CreateControls() {
         if (!number) ShowNote(Find<EditField>("popPreFld"), kPercentNote);
         return number;
     };
-    prevalence.TextChange = [this] { Recalculate(); };
+    prevalence.TextChange = [this] { CaseInput_Change(); };
     prevalenceLabel.SetBuddy(prevalence);
     Add<Group>("SizeRow", {.visible = false, .parent = "InputsRow"});
     auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
     auto& size = Add<PopupMenu>(
         "SizePop", {.items = {kFewest}, .parent = "SizeRow", .accessibleName = "Tell it for"});
-    size.Change = [this] { Recalculate(); };
+    size.Change = [this] { CaseInput_Change(); };
     sizeLabel.SetBuddy(size);
     Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
     Add<TextView>("SourceTxt", {.visible = false, .accessibleName = "Source"});
@@ -169,15 +169,33 @@ void ExplanationWnd::Open() {
     ShowCaseLabels();
 }
 
-// The names belong to the calculator's case, which outlives this window.
+// The names, the prevalence and the size belong to the calculator's case, which outlives this
+// window.
 void ExplanationWnd::ShowCaseLabels() {
-    const calc::Labels& labels = app::ControlWnd().CaseLabels();
+    auto& calculator = app::ControlWnd();
+    const calc::Labels& labels = calculator.CaseLabels();
+    const std::uint64_t size = calculator.CaseSize();
     showingLabels_ = true;
     Find<EditField>("disorderFld").SetText(labels.disorder);
     Find<EditField>("peopleFld").SetText(labels.people);
     Find<EditField>("personFld").SetText(labels.person);
+    Find<EditField>("popPreFld").SetText(calculator.CasePopulation());
+    Recalculate();
+    // The sizes on offer follow the figures, so the case's size is chosen once they are known.
+    const auto offered = std::find(sizes_.begin(), sizes_.end(), size);
+    Find<PopupMenu>("SizePop").SetListIndex(
+        offered == sizes_.end() ? 0 : static_cast<int>(offered - sizes_.begin()) + 1);
     showingLabels_ = false;
     Recalculate();
+}
+
+void ExplanationWnd::CaseInput_Change() {
+    Recalculate();
+    if (showingLabels_) return;
+    const auto chosen =
+        static_cast<std::size_t>(std::max(0, Find<PopupMenu>("SizePop").ListIndex()));
+    app::ControlWnd().SetCaseInputs(Find<EditField>("popPreFld").Text(),
+                                    chosen > 0 && chosen <= sizes_.size() ? sizes_[chosen - 1] : 0);
 }
 
 void ExplanationWnd::LabelFld_TextChange() {
@@ -263,8 +281,6 @@ void ExplanationWnd::OfferSizes(const calc::Explanation& x) {
 
 void ExplanationWnd::StartNewCase() {
     reading_.reset();
-    Find<PopupMenu>("SizePop").SetListIndex(0);
-    Find<EditField>("popPreFld").SetText("");
     ShowCaseLabels();
 }
 

@@ -37,6 +37,7 @@ class ExplanationWnd : public framework::Window {
     calc::Explanation Explain() const;
     void DrawCurves();
     void OfferSizes(const calc::Explanation& x);
+    void CaseInput_Change();
 
     // What the pictures show, kept so that moving the reading along the curves redraws them
     // without reading the calculator again.

@@ -34,6 +34,9 @@ Menu::Menu() {
     // opens with Alt and its own letter, the one after the '&'; the application menu, which the
     // framework adds before them, takes the first letter of its title that is left (P).
     Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "&File"});
+    Add<MenuItem>(
+        *this, "UntitledMenu2",
+        {.name = "OpenItem", .autoEnable = true, .text = "Open...", .keyboardShortcut = "Cmd+O"});
     // The classic problems, from every window: the application answers them.
     Add<MenuItem>(*this, "UntitledMenu2", {.name = "ExamplesMenu", .text = "&Examples"});
     for (const calc::Example& example : calc::Examples()) {
@@ -45,11 +48,19 @@ Menu::Menu() {
                    .autoEnable = true,
                    .text = "Close Window",
                    .keyboardShortcut = "Cmd+W"});
+    Add<MenuItem>(
+        *this, "UntitledMenu2",
+        {.name = "SaveItem", .autoEnable = true, .text = "Save", .keyboardShortcut = "Cmd+S"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "SaveAsItem",
+                   .autoEnable = true,
+                   .text = "Save As...",
+                   .keyboardShortcut = "Shift+Cmd+S"});
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "ExportItem",
                    .autoEnable = true,
                    .text = "Export Picture...",
-                   .keyboardShortcut = "Shift+Cmd+S"});
+                   .keyboardShortcut = "Shift+Cmd+E"});
     Add<MenuItem>(
         *this, "UntitledMenu2",
         {.name = "Print", .autoEnable = true, .text = "Print...", .keyboardShortcut = "Cmd+P"});

@@ -95,10 +95,10 @@ TEST_F(StartupTest, MenuTreeAndTheItemsEnabledByTheWindowInFront) {
     // follow the focused field.
     // clang-format off
     const std::vector<std::pair<const char*, std::string>> rows{
-        {"ControlWnd", "Predivo: About Predivo; File: &Examples, Close Window, Quit; Edit; Window: Description, Explanation, About Predivo; "},
-        {"DescriptionWnd", "Predivo: About Predivo; File: &Examples, Close Window, Print..., Quit; Edit; Window: Control, Explanation, About Predivo; "},
-        {"AboutWnd", "Predivo: About Predivo; File: &Examples, Close Window, Quit; Edit; Window: Explanation; "},
-        {"ExplanationWnd", "Predivo: About Predivo; File: &Examples, Close Window, Export Picture..., Print..., Quit; Edit; Window: Control, Description, Explanation, About Predivo; "},
+        {"ControlWnd", "Predivo: About Predivo; File: Open..., &Examples, Close Window, Save, Save As..., Quit; Edit; Window: Description, Explanation, About Predivo; "},
+        {"DescriptionWnd", "Predivo: About Predivo; File: Open..., &Examples, Close Window, Save, Save As..., Print..., Quit; Edit; Window: Control, Explanation, About Predivo; "},
+        {"AboutWnd", "Predivo: About Predivo; File: Open..., &Examples, Close Window, Save, Save As..., Quit; Edit; Window: Explanation; "},
+        {"ExplanationWnd", "Predivo: About Predivo; File: Open..., &Examples, Close Window, Save, Save As..., Export Picture..., Print..., Quit; Edit; Window: Control, Description, Explanation, About Predivo; "},
     };
     // clang-format on
     for (const auto& [front, menus] : rows) {
@@ -135,7 +135,7 @@ TEST_F(StartupTest, MenuTreeAndTheItemsEnabledByTheWindowInFront) {
     }
     // clang-format off
     EXPECT_EQ(tree, (Strings{
-        "UntitledMenu2 File: ExamplesMenu | Examples |  | on; MammographyExample | Mammography (Gigerenzer and Hoffrage 1995) |  | auto | on; HemoccultExample | Hemoccult test (Gigerenzer 2002) |  | auto | on; HivExample | HIV test in a low-risk group (Gigerenzer, Hoffrage and Ebert 1998) |  | auto | on; PrenatalExample | Prenatal cell-free DNA screening (Nicolaides et al. 2012) |  | auto | on; PsaExample | PSA test (Thompson et al. 2005) |  | auto | on; LiverScanExample | Liver scan (Altman and Bland 1994) |  | auto | on; AntigenExample | Rapid antigen test for SARS-CoV-2 (Brümmer et al. 2021) |  | auto | on; CasscellsExample | Casscells, Schoenberger and Graboys (1978) |  | auto | on; CloseWindowItem | Close Window | Cmd+W | auto | on; ExportItem | Export Picture... | Shift+Cmd+S | auto; Print | Print... | Cmd+P | auto; FileQuit | Quit | Cmd+Q | auto | on;",
+        "UntitledMenu2 File: OpenItem | Open... | Cmd+O | auto | on; ExamplesMenu | Examples |  | on; MammographyExample | Mammography (Gigerenzer and Hoffrage 1995) |  | auto | on; HemoccultExample | Hemoccult test (Gigerenzer 2002) |  | auto | on; HivExample | HIV test in a low-risk group (Gigerenzer, Hoffrage and Ebert 1998) |  | auto | on; PrenatalExample | Prenatal cell-free DNA screening (Nicolaides et al. 2012) |  | auto | on; PsaExample | PSA test (Thompson et al. 2005) |  | auto | on; LiverScanExample | Liver scan (Altman and Bland 1994) |  | auto | on; AntigenExample | Rapid antigen test for SARS-CoV-2 (Brümmer et al. 2021) |  | auto | on; CasscellsExample | Casscells, Schoenberger and Graboys (1978) |  | auto | on; CloseWindowItem | Close Window | Cmd+W | auto | on; SaveItem | Save | Cmd+S | auto | on; SaveAsItem | Save As... | Shift+Cmd+S | auto | on; ExportItem | Export Picture... | Shift+Cmd+E | auto; Print | Print... | Cmd+P | auto; FileQuit | Quit | Cmd+Q | auto | on;",
         "UntitledMenu0 Edit: EditUndo | Undo | Cmd+Z; UntitledMenu1 | - | ; EditCut | Cut | Cmd+X; EditCopy | Copy | Cmd+C; EditPaste | Paste | Cmd+V; EditClear |  | ;",
         "WindowMenu Window: ControlMenuItem | Control | ; DescriptionMenuItem | Description | ; ExplanationMenuItem | Explanation | Cmd+I | auto | on; AboutMenuItem | About Predivo | ; AboutQor | About Predivo |  | on;",
     }));

@@ -4,7 +4,7 @@
 # and the About window has a name. Counts typed into the calculator, Ctrl+I with the focus still
 # in a field (only a real desktop shows whether a field swallows the shortcut) brings up the
 # Explanation window, read the same way: its pictures painted on the screen, described on the bus,
-# reached with Tab; the arrow keys move the curves' reading, and Shift+Ctrl+S saves the focused
+# reached with Tab; the arrow keys move the curves' reading, and Shift+Ctrl+E saves the focused
 # picture through the real save dialog. Clear in the calculator starts a new case there too,
 # without the population prevalence typed for the one before. Closing the calculator then ends
 # the program, every window and all. Pressed from the bus, Calculate tells its result there, in
@@ -132,7 +132,7 @@ def test(binary):
                "negative predictive value 99.8%.")
 
         # The shortcut exports the focused picture through the save dialog.
-        d.xdotool("key", "shift+ctrl+s")
+        d.xdotool("key", "shift+ctrl+e")
         wait_for("the save dialog, in its file name",
                  lambda: d.window_titled("Export Picture") and d.focused() == "File name:")
         saved = os.path.join(d.tmp, "curves.svg")
@@ -184,7 +184,7 @@ def test(binary):
 
         # The first of File > Examples, from the keyboard: the calculator takes its figures and
         # calculates, and the explanation tells them in the example's words.
-        d.xdotool("key", "--delay", "150", "alt+f", "Right", "Return")
+        d.xdotool("key", "--delay", "150", "alt+f", "Down", "Right", "Return")
         expect("the mammography problem's result", lambda: d.fields()[result], "7.8")
         expect("the explanation's first sentence", lambda: explained().split(". ")[0],
                "Of 1,000 women at age forty in routine screening, 10 have breast cancer")

@@ -209,10 +209,10 @@ class Desktop:
 
     # --- the program ------------------------------------------------------------------------
 
-    def start_program(self, binary):
+    def start_program(self, binary, *args):
         self.log = os.path.join(self.tmp, "program.log")
         with open(self.log, "w") as log:
-            self.program = self.spawn(binary, stdout=log, stderr=subprocess.STDOUT)
+            self.program = self.spawn(binary, *args, stdout=log, stderr=subprocess.STDOUT)
 
     # Starts the program, unless it runs already, and waits until the calculator is in front.
     def calculator(self, binary=None, timeout=10):

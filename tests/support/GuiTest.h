@@ -44,10 +44,14 @@ class RecordingPlatform : public framework::Platform {
         suggestedFiles.push_back(name);
         return pictureFile ? pictureFile() : std::string();
     }
+    std::string ChooseCaseFile(const framework::Window&, bool save, const std::string&) override {
+        return caseFile ? caseFile(save) : std::string();
+    }
     void ReportUnhandledException(const std::string& what) override { reports.push_back(what); }
 
     int beeps = 0;
     std::vector<std::string> messages;
+    std::function<std::string(bool save)> caseFile;
     std::function<void()> onMsgBox;
     std::vector<std::string> notes;
     int printerDialogs = 0;

@@ -181,7 +181,7 @@ TEST_F(ExplanationWndTest, ReadsTheCurvesByKeysAndExportsTheFocusedPicture) {
         const QString path = dir.filePath(row.file);
         platform.pictureFile = [&] { return path.toStdString(); };
         platform.messages.clear();
-        QTest::keyClick(curves.Widget()->window(), Qt::Key_S,
+        QTest::keyClick(curves.Widget()->window(), Qt::Key_E,
                         Qt::ControlModifier | Qt::ShiftModifier);
         Settle();
         EXPECT_EQ(platform.suggestedFiles.back(), row.suggested);
