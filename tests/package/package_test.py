@@ -89,6 +89,23 @@ def test(cpack, build, version):
         newest = ET.parse(metainfo).getroot().find("releases/release")
         check(newest.get("version") == version, f"the newest release is not {version}")
 
+        # Installed and removed by dpkg itself, into a root of the test's own, so that the type
+        # and the entry come with the package and go with it.
+        admin, inst = os.path.join(scratch, "admin"), os.path.join(scratch, "installed")
+        os.makedirs(os.path.join(admin, "updates"))
+        os.makedirs(inst)
+        open(os.path.join(admin, "status"), "w").close()
+        dpkg = ["dpkg", f"--admindir={admin}", f"--instdir={inst}", "--force-not-root",
+                "--force-depends", "--force-script-chrootless"]
+        run(*dpkg, "--install", deb)
+        installed = {os.path.relpath(os.path.join(p, f), inst)
+                     for p, _, fs in os.walk(inst) for f in fs}
+        check({f"usr/share/mime/packages/{APP_ID}.xml",
+               f"usr/share/applications/{APP_ID}.desktop"} <= installed, f"installed {installed}")
+        run(*dpkg, "--purge", "predivo")
+        left = [os.path.join(p, f) for p, _, fs in os.walk(inst) for f in fs]
+        check(not left, f"left after removal: {left}")
+
         with Desktop() as d:
             # A desktop matches a window to its launcher by WM_CLASS; a mismatch leaves a second,
             # iconless entry in the task bar.
