@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "calc/TextNumber.h"
+#include "calc/Translation.h"
 
 namespace calc {
 
@@ -59,7 +60,9 @@ CalcOutcome RunCalculation(std::string_view tpText, std::string_view fpText,
     const bool frequencies = tp > 0 && fp > 0 && fn > 0 && tn > 0;
     const bool percentages = pre > 0 && dt > 0 && t > 0;
     if (!frequencies && !percentages) {
-        return Refusal(InputMode::None, "Enter the 4 frequencies OR the 3 percentages.", Field::tp);
+        return Refusal(InputMode::None,
+                       Tr("Calculation", "Enter the 4 frequencies OR the 3 percentages."),
+                       Field::tp);
     }
 
     CalcOutcome outcome;
@@ -71,7 +74,7 @@ CalcOutcome RunCalculation(std::string_view tpText, std::string_view fpText,
     } else {
         // A probability above 100 percent cannot be meant; computing with it would show a
         // plausible looking but meaningless result.
-        const char* const tooLarge = "Percentages cannot be greater than 100.";
+        const std::string tooLarge = Tr("Calculation", "Percentages cannot be greater than 100.");
         if (pre > 100) return Refusal(InputMode::Percentages, tooLarge, Field::pre);
         if (dt > 100) return Refusal(InputMode::Percentages, tooLarge, Field::dt);
         if (t > 100) return Refusal(InputMode::Percentages, tooLarge, Field::t);

@@ -3,11 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Translation.h"
+
 namespace calc {
 
 namespace {
 
 using boost::multiprecision::cpp_int;
+
+NumberFormat& Format() {
+    static NumberFormat format;
+    return format;
+}
 
 cpp_int PowerOfTen(int exponent) {
     return boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(exponent));
@@ -42,7 +49,7 @@ std::string Written(const cpp_int& units, int decimals, bool negative) {
     std::string digits = units.str();
     const auto places = static_cast<std::size_t>(std::max(decimals, 0));
     if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
-    if (places > 0) digits.insert(digits.size() - places, ".");
+    if (places > 0) digits.insert(digits.size() - places, Format().point);
     return (negative && units != 0 ? "-" : "") + digits;
 }
 
@@ -73,6 +80,14 @@ std::string Percent(const Rational& fraction) {
 
 }  // namespace
 
+void SetNumberFormat(NumberFormat format) {
+    Format() = std::move(format);
+}
+
+NumberFormat PlainNumbers() {
+    return {".", "", 0};
+}
+
 std::string Figure(const Rational& x, Scale scale) {
     switch (scale) {
         case Scale::Percent:
@@ -91,10 +106,24 @@ std::string Figure(double x, Scale scale) {
 
 std::string GroupedText(std::uint64_t n) {
     const std::string digits = std::to_string(n);
+    const NumberFormat& f = Format();
+    if (f.group.empty() || digits.size() < static_cast<std::size_t>(f.groupFrom)) return digits;
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += f.group;
         out += digits[i];
+    }
+    return out;
+}
+
+std::string Localized(std::string_view numeral) {
+    std::string out;
+    for (const char c : numeral) {
+        if (c == '.') {
+            out += Format().point;
+        } else {
+            out += c;
+        }
     }
     return out;
 }
@@ -104,7 +133,9 @@ std::string ShareText(double fraction) {
 }
 
 std::string PercentSign(const std::string& percent) {
-    return percent + "%";
+    //: A percentage: the number, then the sign as the language writes it, after a no-break space
+    //: where it takes one.
+    return Arg(Tr("Figures", "%1%"), {percent});
 }
 
 std::string RangeText(const std::string& lower, const std::string& upper) {

@@ -2,12 +2,26 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "calc/Statistics.h"
 
-// A statistic's value or bound as the Explanation window writes it: plain ASCII digits, '-' for
-// a minus and '.' for the point, rounded from the number exactly with halves away from zero.
+// A statistic's value or bound as the Explanation window writes it: digits, '-' for a minus and
+// the reader's decimal point, rounded from the number exactly with halves away from zero. Every
+// number the explanation shows is written here, so that one format holds for all of them.
 namespace calc {
+
+// How the reader's language writes numbers: the decimal point, the separator between groups of
+// three digits, and the fewest digits that it groups (Spanish writes "9671" but "10.000"). The
+// program sets it from the language it speaks; English until then.
+struct NumberFormat {
+    std::string point = ".";
+    std::string group = ",";
+    int groupFrom = 4;
+};
+void SetNumberFormat(NumberFormat format);
+// A point and no grouping, whatever the language: numbers for a script to read.
+NumberFormat PlainNumbers();
 
 enum class Scale {
     // A fraction from 0 to 1 written as a percentage without its sign, to one decimal always
@@ -28,13 +42,15 @@ std::string Figure(const Rational& x, Scale scale);
 // is not finite has no digits and gives ""; an estimate's flags say where it is infinite.
 std::string Figure(double x, Scale scale);
 
-// Persons grouped by commas ("9,671"), whatever the desktop's language, as the calculator's
-// numbers ignore it too.
+// Persons with their digits grouped: "9,671", "9.671", "9\u202f671".
 std::string GroupedText(std::uint64_t n);
+// A number written with a point ("0.5", ".3", "0.01") with the reader's point instead.
+std::string Localized(std::string_view numeral);
 // A fraction from 0 to 1 as a percentage with its sign, at the table's precision ("4.8%",
 // "99.96%").
 std::string ShareText(double fraction);
-// A percentage as the table writes it, with its sign: "4.8" as "4.8%".
+// A percentage as the table writes it, with its sign as the language places it: "4.8" as
+// "4.8%", "4,8" as "4,8\u00a0%".
 std::string PercentSign(const std::string& percent);
 // An interval from its two bounds as written: "85.1–93.0".
 std::string RangeText(const std::string& lower, const std::string& upper);

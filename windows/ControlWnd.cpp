@@ -315,7 +315,7 @@ void ControlWnd::ClearBtn_Action() {
 }
 
 void ControlWnd::ChooseExample(std::size_t index) {
-    const calc::Example& example = calc::Examples().at(index);
+    const calc::Example example = calc::Examples().at(index);
     ClearBtn_Action();
     labels_ = example.labels;
     credit_ = Credit{example.source, {}};

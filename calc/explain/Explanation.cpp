@@ -15,11 +15,11 @@ namespace {
 // A figure's value as the table writes it, from its exact value; empty where undefined.
 std::string ValueOf(const Estimate& e, Scale scale) {
     if (!e.Defined()) return {};
-    return e.infinite ? kInfinite : Figure(e.exact, scale);
+    return e.infinite ? InfiniteText() : Figure(e.exact, scale);
 }
 
 StatisticRow Row(Statistic name, const Estimate& e, Scale scale, const Labels& labels) {
-    StatisticRow row{StatisticName(name), kUndefined, "", "", "", ""};
+    StatisticRow row{StatisticName(name), UndefinedText(), "", "", "", ""};
     if (!e.Defined()) {
         row.note = UndefinedReason(e.undefined, labels);
         return row;
@@ -27,7 +27,7 @@ StatisticRow Row(Statistic name, const Estimate& e, Scale scale, const Labels& l
     row.value = ValueOf(e, scale);
     if (e.hasInterval) {
         row.lower = Figure(e.lower, scale);
-        row.upper = e.upperInfinite ? kInfinite : Figure(e.upper, scale);
+        row.upper = e.upperInfinite ? InfiniteText() : Figure(e.upper, scale);
         row.interval = RangeText(row.lower, row.upper);
     }
     if (e.halfAdded) row.note = HalfAddedNote();
@@ -46,15 +46,15 @@ bool IsBlank(std::string_view text) {
 }
 
 // The calculator's result ("4.8", ".2", "50") as this window writes a percentage ("4.8", "0.2",
-// "50.0"), so that the two windows never disagree about the value they both show; but where the
-// calculator's one decimal shows a value that is neither 0 nor 100% as "0" or "100", the
-// window's own precision holds.
+// "50.0", with the reader's point), so that the two windows never disagree about the value they
+// both show; but where the calculator's one decimal shows a value that is neither 0 nor 100% as
+// "0" or "100", the window's own precision holds.
 std::string CalculatorPercent(const std::string& ppp, const Estimate& e) {
     if ((ppp == "0" || ppp == "100") && e.exact != 0 && e.exact != 1) {
         return Figure(e.exact, Scale::Percent);
     }
     std::string text = !ppp.empty() && ppp.front() == '.' ? "0" + ppp : ppp;
-    return text.find('.') == std::string::npos ? text + ".0" : text;
+    return Localized(text.find('.') == std::string::npos ? text + ".0" : text);
 }
 
 std::string ComplementOf(const Estimate& e) {
@@ -66,7 +66,7 @@ std::string ComplementOf(const Estimate& e) {
 // empty group differs too.
 struct Misfitting {
     Share share;
-    std::string told, table;
+    std::string told, table;  // told: empty where the persons leave it undefined
 };
 
 std::optional<Misfitting> Misfit(const PersonsTree& t, const ShownPercents& s) {
@@ -88,7 +88,7 @@ std::optional<Misfitting> Misfit(const PersonsTree& t, const ShownPercents& s) {
     for (const auto& c : shares) {
         if (c.shown.empty()) continue;
         const std::string told =
-            c.whole == 0 ? kUndefined : Figure(Rational(c.part, c.whole), Scale::Percent);
+            c.whole == 0 ? "" : Figure(Rational(c.part, c.whole), Scale::Percent);
         if (told != c.shown) return Misfitting{c.share, told, c.shown};
     }
     return std::nullopt;
@@ -230,13 +230,15 @@ Explanation Explain(const ExplanationRequest& rq) {
     shown.missRate = ComplementOf(stats.sensitivity);
     shown.specificity = ValueOf(stats.specificity, Scale::Percent);
     shown.falsePositiveRate = ComplementOf(stats.specificity);
-    const auto value = [&](Statistic s) {
-        const std::string& v = row(s).value;
-        return v == kUndefined ? std::string() : v;
+    const auto value = [&](Statistic s, const Estimate& e) {
+        return e.Defined() ? row(s).value : std::string();
     };
-    shown.positivePredictive = value(Statistic::PositivePredictiveValue);
-    shown.negativePredictive = value(Statistic::NegativePredictiveValue);
-    shown.disorderAfterNegative = value(Statistic::DisorderAfterNegative);
+    shown.positivePredictive =
+        value(Statistic::PositivePredictiveValue, stats.positivePredictiveValue);
+    shown.negativePredictive =
+        value(Statistic::NegativePredictiveValue, stats.negativePredictiveValue);
+    shown.disorderAfterNegative =
+        value(Statistic::DisorderAfterNegative, stats.disorderAfterNegative);
 
     if (!x.personsAreCounts) {
         // The story is told for as few people as show every figure as the table does, so that a

@@ -13,16 +13,32 @@
 #include "calc/explain/Explanation.h"
 
 // Every sentence, label and number word that the explanation and its pictures say, in one
-// place: to read them, to keep them consistent, and to translate them.
+// place: to read them, to keep them consistent, and to translate them. The sentences are in
+// Wording.cpp, the pictures' words in PictureWording.cpp, the examples in Examples.cpp.
 namespace calc {
 
-// ---- The explanation ----
+// ---- Words that the explanation and its pictures share ----
 
-inline constexpr const char* kUndefined = "undefined";
-inline constexpr const char* kInfinite = "infinite";
+// A figure's value where it has none, or where its denominator alone is 0.
+std::string UndefinedText();
+std::string InfiniteText();
 
-// "1 person", "9,970 people", or in the labels' words: "9,970 women aged 50 to 69".
+// What the test looks for, as named or in the explanation's own words; as named only.
+std::string Disorder(const Labels& labels);
+std::string NamedDisorder(const Labels& labels);
+// The persons' noun for a count, by the language's plural rule: "person", "women aged 50 to 69";
+// empty for 1 where the labels have no singular.
+std::string PersonsNoun(std::uint64_t n, const Labels& labels);
+// "1 person", "9,970 people", or in the labels' words: "9,970 women aged 50 to 69"; "1" alone
+// where the labels have no singular.
 std::string People(std::uint64_t n, const Labels& labels);
+// "with the disorder", "without breast cancer".
+std::string WithDisorderName(const Labels& labels);
+std::string WithoutDisorderName(const Labels& labels);
+// "314 people who test positive", "1 who tests negative".
+std::string WhoTest(std::uint64_t n, bool positive, const Labels& labels);
+
+// ---- The explanation ----
 
 // What is missing before a test can be explained: for each count and each percentage whether it
 // is missing, and for each percentage whether it is above 100.
@@ -53,7 +69,7 @@ std::string EnteredPrevalenceNote();
 std::string AtEnteredPrevalenceNote();
 std::string NoIntervalsNote();
 // Where no size up to a million shows every percentage alike: which one its persons show
-// otherwise, and how.
+// otherwise (`told`, empty where they leave it undefined), and how.
 std::string RoundedPersonsNote(std::uint64_t persons, Share share, const std::string& told,
                                const std::string& table, const Labels& labels);
 // A size asked for that does not show every figure as the table does, and those that do.
@@ -76,8 +92,6 @@ std::string PercentagesHeading(const std::string& date, const std::string& preva
 
 // The top box's noun, without its count; empty for 1 where the labels have no singular.
 std::string TreeTopName(std::uint64_t total, const Labels& labels);
-std::string WithDisorderName(const Labels& labels);
-std::string WithoutDisorderName(const Labels& labels);
 // "test positive", "tests negative".
 std::string TestName(std::uint64_t n, bool positive);
 std::string PrevalenceBranch();
