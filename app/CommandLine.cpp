@@ -7,13 +7,16 @@
 #include <vector>
 
 #include "app/CaseFiles.h"
+#include "calc/Figures.h"
 #include "calc/KeyFilter.h"
+#include "calc/Translation.h"
 #include "calc/explain/Explanation.h"
 #include "calc/explain/Pictures.h"
 #include "calc/explain/Wording.h"
 #include "framework/Application.h"
 #include "framework/CommandLine.h"
 #include "framework/Export.h"
+#include "framework/Language.h"
 
 namespace app {
 
@@ -22,33 +25,52 @@ namespace {
 constexpr const char* kProgram = "predivo";
 
 framework::CommandLine Line() {
+    using framework::Tr;
     return framework::CommandLine(
         kProgram, PREDIVO_VERSION,
-        "Predivo tells how likely a positive test result is to be right. Without options it "
-        "opens its windows; with --explain or --export it works from the command line and "
-        "needs no display.",
+        Tr("CommandLine",
+           "Predivo tells how likely a positive test result is to be right. Without options it "
+           "opens its windows; with --explain or --export it works from the command line and "
+           "needs no display."),
         {
-            {{"explain"}, "Prints the explanation of a test, as the Explanation window copies it."},
+            {{"explain"},
+             Tr("CommandLine",
+                "Prints the explanation of a test, as the Explanation window copies it.")},
             {{"export"},
-             "Writes a picture of the test to FILE, as SVG or PNG by its extension.",
-             "FILE"},
-            {{"picture"}, "The picture to export: tree (the default), icons or curves.", "NAME"},
+             Tr("CommandLine",
+                "Writes a picture of the test to FILE, as SVG or PNG by its extension."),
+             Tr("CommandLine", "FILE")},
+            {{"picture"},
+             Tr("CommandLine", "The picture to export: tree (the default), icons or curves."),
+             Tr("CommandLine", "NAME")},
             {{"prevalence"},
-             "With four counts: the prevalence in the population tested, in percent.",
-             "PERCENT"},
-            {{"size"}, "The people the story is told for: 1000, 10000, 100000 or 1000000.", "N"},
+             Tr("CommandLine",
+                "With four counts: the prevalence in the population tested, in percent."),
+             Tr("CommandLine", "PERCENT")},
+            {{"size"},
+             Tr("CommandLine", "The people the story is told for: 1000, 10000, 100000 or 1000000."),
+             Tr("CommandLine", "N")},
             {{"format"},
-             "text (the default) or tsv: only the statistics, tab-separated.",
-             "FORMAT"},
-            {{"looks-for"}, "What the test looks for, in place of \"the disorder\".", "TEXT"},
-            {{"tested"}, "Who is tested, in place of \"people\".", "TEXT"},
-            {{"tested-one"}, "One of them, in place of \"person\".", "TEXT"},
-            {{"case"}, "Explains or exports a saved case instead of NUMBERS.", "FILE"},
+             Tr("CommandLine", "text (the default) or tsv: only the statistics, tab-separated."),
+             Tr("CommandLine", "FORMAT")},
+            {{"looks-for"},
+             Tr("CommandLine", "What the test looks for, in place of \"the disorder\"."),
+             Tr("CommandLine", "TEXT")},
+            {{"tested"},
+             Tr("CommandLine", "Who is tested, in place of \"people\"."),
+             Tr("CommandLine", "TEXT")},
+            {{"tested-one"},
+             Tr("CommandLine", "One of them, in place of \"person\"."),
+             Tr("CommandLine", "TEXT")},
+            {{"case"},
+             Tr("CommandLine", "Explains or exports a saved case instead of NUMBERS."),
+             Tr("CommandLine", "FILE")},
         },
-        "NUMBERS",
-        "Four counts (true positives, false positives, false negatives, true negatives) or three "
-        "percentages (prevalence, sensitivity, false-positive rate). A case file alone opens it "
-        "in the windows.");
+        Tr("CommandLine", "NUMBERS"),
+        Tr("CommandLine",
+           "Four counts (true positives, false positives, false negatives, true negatives) or "
+           "three percentages (prevalence, sensitivity, false-positive rate). A case file alone "
+           "opens it in the windows."));
 }
 
 struct Usage {
@@ -70,7 +92,8 @@ calc::ExplanationRequest Request(const framework::CommandLine& line, calc::Case&
     const std::vector<std::string> args = line.Arguments();
     calc::ExplanationRequest rq;
     if (line.IsSet("case")) {
-        if (!args.empty()) throw Usage{"give the numbers or --case, not both"};
+        if (!args.empty())
+            throw Usage{framework::Tr("CommandLine", "give the numbers or --case, not both")};
         CaseFromFile read = ReadCase(line.Value("case"));
         if (!read.value) throw Refusal{read.message};
         c = *read.value;
@@ -79,14 +102,15 @@ calc::ExplanationRequest Request(const framework::CommandLine& line, calc::Case&
         rq.source = c.source;
     } else {
         if (args.size() != 3 && args.size() != 4) {
-            throw Usage{"give four counts or three percentages"};
+            throw Usage{framework::Tr("CommandLine", "give four counts or three percentages")};
         }
         const bool counts = args.size() == 4;
         for (std::size_t i = 0; i < args.size(); ++i) {
             c.fields[counts ? i : i + 4] = Number(args[i], !counts);
         }
         if (line.IsSet("prevalence")) {
-            if (!counts) throw Usage{"--prevalence goes with four counts"};
+            if (!counts)
+                throw Usage{framework::Tr("CommandLine", "--prevalence goes with four counts")};
             c.populationPrevalence = Number(line.Value("prevalence"), true);
             rq.populationPrevalence = c.populationPrevalence;
         }
@@ -103,7 +127,8 @@ calc::ExplanationRequest Request(const framework::CommandLine& line, calc::Case&
         if (!line.IsSet(l.option)) continue;
         *l.label = line.Value(l.option);
         if (calc::CountCharacters(*l.label) > calc::kLabelLimit) {
-            throw Usage{std::string("--") + l.option + " takes at most 40 characters"};
+            throw Usage{calc::Arg(framework::Tr("CommandLine", "--%1 takes at most %2 characters"),
+                                  {l.option, std::to_string(calc::kLabelLimit)})};
         }
     }
     rq.labels = c.labels;
@@ -113,7 +138,7 @@ calc::ExplanationRequest Request(const framework::CommandLine& line, calc::Case&
             std::find_if(std::begin(calc::kPopulationSizes), std::end(calc::kPopulationSizes),
                          [&](std::uint64_t n) { return std::to_string(n) == size; });
         if (chosen == std::end(calc::kPopulationSizes)) {
-            throw Usage{"--size is 1000, 10000, 100000 or 1000000"};
+            throw Usage{framework::Tr("CommandLine", "--size is 1000, 10000, 100000 or 1000000")};
         }
         rq.populationSize = *chosen;
     }
@@ -167,17 +192,23 @@ std::optional<int> RunCommandLine(int& argc, char** argv, std::string& caseToOpe
         return std::nullopt;
     }
     try {
-        if (!explain && !exporting) throw Usage{"give --explain or --export with the numbers"};
+        if (!explain && !exporting)
+            throw Usage{
+                framework::Tr("CommandLine", "give --explain or --export with the numbers")};
         const std::string format = line.IsSet("format") ? line.Value("format") : "text";
-        if (format != "text" && format != "tsv") throw Usage{"--format is text or tsv"};
+        if (format != "text" && format != "tsv")
+            throw Usage{framework::Tr("CommandLine", "--format is text or tsv")};
         const std::string picture = line.IsSet("picture") ? line.Value("picture") : "tree";
         if (picture != "tree" && picture != "icons" && picture != "curves") {
-            throw Usage{"--picture is tree, icons or curves"};
+            throw Usage{framework::Tr("CommandLine", "--picture is tree, icons or curves")};
         }
-        if (line.IsSet("picture") && !exporting) throw Usage{"--picture goes with --export"};
+        if (line.IsSet("picture") && !exporting)
+            throw Usage{framework::Tr("CommandLine", "--picture goes with --export")};
         if (exporting && !PictureFile(line.Value("export"))) {
-            throw Usage{"--export writes .svg or .png files"};
+            throw Usage{framework::Tr("CommandLine", "--export writes .svg or .png files")};
         }
+        // A script reads the statistics with a point and no grouping in any language.
+        if (format == "tsv") calc::SetNumberFormat(calc::PlainNumbers());
         calc::Case c;
         const calc::ExplanationRequest rq = Request(line, c);
         const calc::Explanation x = calc::Explain(rq);

@@ -14,6 +14,7 @@
 
 #include <xcb/xcb.h>
 
+#include "framework/Language.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "framework/QtHelpers.h"
@@ -70,7 +71,8 @@ xcb_connection_t* displayConnection = nullptr;
 // state is what says the display went away, whatever words Qt's warning uses.
 void ReportLostDisplay() {
     if (!displayConnection || !xcb_connection_has_error(displayConnection)) return;
-    std::fprintf(stderr, "%s: the connection to the display was lost.\n", TheState().name.c_str());
+    const QString lost = ToQ(Tr("Application", "%1: the connection to the display was lost."));
+    std::fprintf(stderr, "%s\n", qPrintable(lost.arg(ToQ(TheState().name))));
     // Qt's objects are still alive: the rest of the process's teardown has nothing sound to do.
     std::quick_exit(1);
 }
@@ -80,11 +82,12 @@ void ReportLostDisplay() {
 void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr,
-                     "%s cannot start: no graphical display could be opened (%s%s).\n"
-                     "Run it on a desktop, or set DISPLAY to a running X server.\n",
-                     TheState().name.c_str(), display ? "DISPLAY=" : "DISPLAY is not set",
-                     display ? display : "");
+        const QString why = display ? QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(display)
+                                    : ToQ(Tr("Application", "DISPLAY is not set"));
+        const QString text = ToQ(Tr("Application",
+                                    "%1 cannot start: no graphical display could be opened (%2).\n"
+                                    "Run it on a desktop, or set DISPLAY to a running X server."));
+        std::fprintf(stderr, "%s\n", qPrintable(text.arg(ToQ(TheState().name), why)));
         std::fflush(stderr);
         std::quick_exit(1);
     }
@@ -111,9 +114,10 @@ void Platform::MsgBox(const std::string& text) {
 
 void Platform::ReportUnhandledException(const std::string& what) {
     std::fprintf(stderr, "%s: unexpected error: %s\n", ApplicationName().c_str(), what.c_str());
-    QMessageBox::critical(QApplication::activeWindow(), ToQ(ApplicationName()),
-                          QObject::tr("An unexpected error occurred, and %1 has to close.\n\n%2")
-                              .arg(ToQ(ApplicationName()), ToQ(what)));
+    QMessageBox::critical(
+        QApplication::activeWindow(), ToQ(ApplicationName()),
+        ToQ(Tr("Application", "An unexpected error occurred, and %1 has to close.\n\n%2"))
+            .arg(ToQ(ApplicationName()), ToQ(what)));
 }
 
 Platform& CurrentPlatform() {
@@ -207,6 +211,7 @@ int RunWithoutDisplay(int& argc, char** argv, std::string_view displayName,
     qInstallMessageHandler(&MessageHandler);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return code();
 }
 
@@ -215,6 +220,7 @@ Runtime::Runtime(int& argc, char** argv, std::string_view displayName) {
     qInstallMessageHandler(&MessageHandler);
     QApplication::setApplicationName(ToQ(displayName));
     qtApp_ = std::make_unique<QApplication>(argc, argv);
+    InstallTranslations();
     QApplication::setQuitOnLastWindowClosed(false);
     // The application's icon, for every window's title bar and the task switcher: each size
     // the resources hold as ":/icon/N.png". Files are read only when a size is needed.

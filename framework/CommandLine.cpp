@@ -1,10 +1,12 @@
 #include "framework/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
 
+#include "framework/Language.h"
 #include "framework/QtHelpers.h"
 
 namespace framework {
@@ -36,11 +38,20 @@ std::optional<int> CommandLine::Parse(int argc, char** argv) {
     QCommandLineParser& qt = parser_->qt;
     // The parser's own --help and --version would end the process from inside; these print and
     // give their status like every other way out.
-    const QCommandLineOption help(QStringList{"h", "help"}, QStringLiteral("Shows this help."));
+    const QCommandLineOption help(QStringList{"h", "help"},
+                                  ToQ(Tr("CommandLine", "Shows this help.")));
     const QCommandLineOption version(QStringList{"v", "version"},
-                                     QStringLiteral("Shows the version."));
+                                     ToQ(Tr("CommandLine", "Shows the version.")));
     qt.addOption(help);
     qt.addOption(version);
+    // The parser says its own words (Usage:, Unknown option) through an application object's
+    // translators: for those the parse is made again with one, which the program, about to end,
+    // has no other use for.
+    std::unique_ptr<QCoreApplication> speaking;
+    if ((!qt.parse(args) || qt.isSet(help)) && !QCoreApplication::instance()) {
+        speaking = std::make_unique<QCoreApplication>(argc, argv);
+        InstallTranslations();
+    }
     if (!qt.parse(args)) {
         PrintError(name_, FromQ(qt.errorText()));
         return 2;

@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include "framework/Language.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "framework/QtHelpers.h"
@@ -115,7 +116,10 @@ class EditField::Impl {
         if (limit > 0 &&
             Text().size() - (overSelection ? SelLength() : 0) + pasted.size() > limit) {
             Beep();
-            ShowNote(field, "At most " + std::to_string(limit) + " " + field.limitUnit_);
+            const QString note = ToQ(Tr("EditField", "At most %1 %2"));
+            ShowNote(field, FromQ(note.arg(limit).arg(ToQ(field.limitUnit_.empty()
+                                                              ? Tr("EditField", "characters")
+                                                              : field.limitUnit_))));
             return std::nullopt;
         }
         return pasted;

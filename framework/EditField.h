@@ -35,7 +35,7 @@ class EditField : public Control {
         // Text the program sets is not limited. A paste that would pass it is refused whole, with
         // a note that names the limit in this unit: "At most 9 characters".
         int limitText = 0;
-        std::string limitUnit = "characters";
+        std::string limitUnit{};  // empty: characters
         Locks locks{};
         std::string parent{};
         // What a screen reader announces for the field.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/Language.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "framework/QtHelpers.h"
@@ -84,12 +85,13 @@ std::string SaveDrawing(const Drawing& drawing, const std::string& path) {
     } else if (suffix == QLatin1String("png")) {
         bytes = PngOf(drawing);
     } else {
-        return ApplicationName() + " saves pictures as .svg or .png files.";
+        return FromQ(ToQ(Tr("Export", "%1 saves pictures as .svg or .png files."))
+                         .arg(ToQ(ApplicationName())));
     }
     const std::string reason = WriteWhole(file, bytes);
     if (reason.empty()) return {};
-    return "The picture could not be saved as \"" + FromQ(QDir::toNativeSeparators(file)) +
-           "\": " + reason + ".";
+    return FromQ(ToQ(Tr("Export", "The picture could not be saved as \"%1\": %2."))
+                     .arg(QDir::toNativeSeparators(file), ToQ(reason)));
 }
 
 void PrintDrawing(PrinterGraphics& graphics, const Drawing& drawing, int x, int y, int width) {

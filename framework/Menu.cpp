@@ -12,6 +12,7 @@
 #include <QTextEdit>
 
 #include "framework/Application.h"
+#include "framework/Language.h"
 #include "framework/QtHelpers.h"
 #include "framework/Window.h"
 
@@ -46,7 +47,7 @@ void MenuItem::SetText(std::string text) {
     action_->setSeparator(IsSeparator());
     // The delete-selection command has no caption of its own; it reads as the platform's.
     if (text_.empty() && name_ == "EditClear") {
-        action_->setText(QObject::tr("Delete"));
+        action_->setText(ToQ(Tr("Menu", "Delete")));
     } else {
         action_->setText(ToQ(text));
     }

@@ -52,6 +52,10 @@ QString FromFieldText(std::string_view text);
 // failure part way leaves the old file, or none. The system's reason on failure, else empty.
 std::string WriteWhole(const QString& path, const QByteArray& bytes);
 
+// Hands the chosen language's translations (Language.h) to the running Qt application, for
+// Qt's own dialogs and texts.
+void InstallTranslations();
+
 // The widget that a window's controls stand in.
 QWidget* ContentOf(Window& owner);
 

@@ -1,5 +1,6 @@
 #include "windows/AboutWnd.h"
 
+#include "framework/Language.h"
 #include "windows/ControlWnd.h"
 #include "windows/Pictures.h"
 #include "windows/Windows.h"
@@ -16,7 +17,7 @@ void AboutWnd::Layout() {
         .hasBackColor = true,
         .backColor = 0xFFFFFF,
         .title = "",
-        .accessibleName = "About Predivo",
+        .accessibleName = Tr("About", "About Predivo"),
         .visible = true,
         .resizeable = true,
     });
@@ -25,7 +26,7 @@ void AboutWnd::Layout() {
 void AboutWnd::CreateControls() {
     Add<StaticText>("StaticText5", {
                                        .bounds = {1, 178, 313, 16},
-                                       .text = "Copyright 2006 The Predivo developers",
+                                       .text = Tr("About", "Copyright 2006 The Predivo developers"),
                                        .font = {"Times", 10, true},
                                        .alignment = Align::Centre,
                                        .textColor = 0x1822CD,

@@ -4,10 +4,13 @@
 #include <array>
 
 #include "calc/Calculation.h"
+#include "calc/Figures.h"
 #include "calc/KeyFilter.h"
+#include "calc/Translation.h"
 #include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 #include "framework/Application.h"
+#include "framework/Language.h"
 #include "framework/Platform.h"
 #include "windows/AboutWnd.h"
 #include "windows/DescriptionWnd.h"
@@ -98,7 +101,7 @@ void ControlWnd::CreateControls0() {
     Add<Rectangle>("Rectangle1", panelAt({201, 128, 72, 74}));
     Add<Rectangle>("Rectangle2", panelAt({272, 128, 72, 74}));
 
-    auto frequency = [](Rect bounds, const char* parent, const char* spoken) {
+    auto frequency = [](Rect bounds, const char* parent, const std::string& spoken) {
         return EditField::Props{
             .bounds = bounds,
             .font = {"Courier", 12, true},
@@ -107,26 +110,26 @@ void ControlWnd::CreateControls0() {
             .multiLine = true,
             .styled = false,
             .limitText = 5,
-            .limitUnit = "digits",
+            .limitUnit = Tr("Calculator", "digits"),
             .locks = {true, true, true, true},
             .parent = parent,
             .accessibleName = spoken,
         };
     };
-    Add<EditField>("tpFld",
-                   frequency({213, 138, 46, 18}, "Rectangle1", "Test positive, disorder present"))
+    Add<EditField>("tpFld", frequency({213, 138, 46, 18}, "Rectangle1",
+                                      Tr("Calculator", "Test positive, disorder present")))
         .KeyDown = [this](std::string_view k) { return tpFld_KeyDown(k); };
-    Add<EditField>("fpFld",
-                   frequency({286, 138, 46, 18}, "Rectangle2", "Test positive, disorder absent"))
+    Add<EditField>("fpFld", frequency({286, 138, 46, 18}, "Rectangle2",
+                                      Tr("Calculator", "Test positive, disorder absent")))
         .KeyDown = [this](std::string_view k) { return fpFld_KeyDown(k); };
-    Add<EditField>("fnFld",
-                   frequency({213, 172, 46, 18}, "Rectangle1", "Test negative, disorder present"))
+    Add<EditField>("fnFld", frequency({213, 172, 46, 18}, "Rectangle1",
+                                      Tr("Calculator", "Test negative, disorder present")))
         .KeyDown = [this](std::string_view k) { return fnFld_KeyDown(k); };
-    Add<EditField>("tnFld",
-                   frequency({286, 172, 46, 18}, "Rectangle2", "Test negative, disorder absent"))
+    Add<EditField>("tnFld", frequency({286, 172, 46, 18}, "Rectangle2",
+                                      Tr("Calculator", "Test negative, disorder absent")))
         .KeyDown = [this](std::string_view k) { return tnFld_KeyDown(k); };
 
-    auto percentage = [](int top, Color colour, bool readOnly, const char* spoken) {
+    auto percentage = [](int top, Color colour, bool readOnly, const std::string& spoken) {
         return EditField::Props{
             .bounds = {397, top, 80, 20},
             .font = {"System", 12},
@@ -139,25 +142,31 @@ void ControlWnd::CreateControls0() {
             .accessibleName = spoken,
         };
     };
-    Add<EditField>("preFld", percentage(240, 0x000080, false, "Percent prevalence in population"))
+    Add<EditField>("preFld", percentage(240, 0x000080, false,
+                                        Tr("Calculator", "Percent prevalence in population")))
         .KeyDown = [this](std::string_view k) { return preFld_KeyDown(k); };
-    Add<EditField>("dtFld", percentage(270, 0x000080, false,
-                                       "If person has disorder, percent with positive test"))
+    Add<EditField>(
+        "dtFld", percentage(270, 0x000080, false,
+                            Tr("Calculator", "If person has disorder, percent with positive test")))
         .KeyDown = [this](std::string_view k) { return dtFld_KeyDown(k); };
     Add<EditField>("tFld",
                    percentage(300, 0x000080, false,
-                              "If person does not have disorder, percent with positive test"))
+                              Tr("Calculator",
+                                 "If person does not have disorder, percent with positive test")))
         .KeyDown = [this](std::string_view k) { return tFld_KeyDown(k); };
     Add<EditField>("pppFld",
-                   percentage(330, 0x000000, true, "Percent with positive test and disorder"))
+                   percentage(330, 0x000000, true,
+                              Tr("Calculator", "Percent with positive test and disorder")))
         .KeyDown = [this](std::string_view k) { return pppFld_KeyDown(k); };
 
-    Add<PushButton>("ClearBtn", {.bounds = {407, 390, 70, 30}, .caption = "Clear"}).Action =
-        [this] { ClearBtn_Action(); };
-    Add<PushButton>("CalculateBtn", {.bounds = {35, 390, 80, 30}, .caption = "Calculate"}).Action =
-        [this] { CalculateBtn_Action(); };
+    Add<PushButton>("ClearBtn",
+                    {.bounds = {407, 390, 70, 30}, .caption = Tr("Calculator", "Clear")})
+        .Action = [this] { ClearBtn_Action(); };
+    Add<PushButton>("CalculateBtn",
+                    {.bounds = {35, 390, 80, 30}, .caption = Tr("Calculator", "Calculate")})
+        .Action = [this] { CalculateBtn_Action(); };
 
-    auto label = [](Rect bounds, const char* text, Font font = {"System", 12},
+    auto label = [](Rect bounds, const std::string& text, Font font = {"System", 12},
                     Align align = Align::Left, Color colour = 0x000000, bool enabled = true) {
         return StaticText::Props{.bounds = bounds,
                                  .text = text,
@@ -166,34 +175,41 @@ void ControlWnd::CreateControls0() {
                                  .textColor = colour,
                                  .enabled = enabled};
     };
-    Add<StaticText>("StaticText4", label({35, 240, 355, 20}, "Percent prevalence in population:"));
-    Add<StaticText>("StaticText5", label({35, 270, 355, 20},
-                                         "If person has disorder, percent with positive test:"));
+    Add<StaticText>("StaticText4", label({35, 240, 355, 20},
+                                         Tr("Calculator", "Percent prevalence in population:")));
+    Add<StaticText>("StaticText5",
+                    label({35, 270, 355, 20},
+                          Tr("Calculator", "If person has disorder, percent with positive test:")));
     Add<Canvas>("Canvas2",
                 {
                     .bounds = {240, 388, 32, 32},
                     .backdrop = app::Info32(),
                     .acceptFocus = false,
-                    .accessibleName = "Description",
+                    .accessibleName = Tr("Calculator", "Description"),
                 })
         .MouseDown = [this](int x, int y) { return Canvas2_MouseDown(x, y); };
-    Add<StaticText>("cTxt", label({0, 30, 514, 20}, "Copyright 2006 The Predivo developers",
-                                  {"System", 11}, Align::Centre, 0x000080, false));
+    Add<StaticText>(
+        "cTxt", label({0, 30, 514, 20}, Tr("Calculator", "Copyright 2006 The Predivo developers"),
+                      {"System", 11}, Align::Centre, 0x000080, false));
     Add<StaticText>(
         "StaticText6",
-        label({35, 300, 355, 20}, "If person does not have disorder, percent with positive test:"));
+        label({35, 300, 355, 20},
+              Tr("Calculator", "If person does not have disorder, percent with positive test:")));
     Add<StaticText>("StaticText7", label({4, 6, 509, 24}, "Predivo", {"System", 24, true},
                                          Align::Centre, 0x000080));
-    Add<StaticText>("StaticText11", label({241, 81, 66, 20}, "Disorder", {"System", 14}));
-    Add<StaticText>("StaticText12",
-                    label({209, 108, 54, 19}, "Present", {"System", 12}, Align::Centre));
-    Add<StaticText>("StaticText13",
-                    label({287, 107, 49, 20}, "Absent", {"System", 12}, Align::Centre));
-    Add<StaticText>("StaticText14", label({80, 151, 34, 19}, "Test", {"System", 14}));
-    Add<StaticText>("StaticText15", label({132, 138, 54, 20}, "Positive"));
-    Add<StaticText>("StaticText16", label({126, 171, 62, 20}, "Negative"));
-    Add<StaticText>("StaticText1",
-                    label({35, 330, 355, 20}, "Percent with positive test and disorder:"));
+    Add<StaticText>("StaticText11",
+                    label({241, 81, 66, 20}, Tr("Calculator", "Disorder"), {"System", 14}));
+    Add<StaticText>("StaticText12", label({209, 108, 54, 19}, Tr("Calculator", "Present"),
+                                          {"System", 12}, Align::Centre));
+    Add<StaticText>("StaticText13", label({287, 107, 49, 20}, Tr("Calculator", "Absent"),
+                                          {"System", 12}, Align::Centre));
+    Add<StaticText>("StaticText14",
+                    label({80, 151, 34, 19}, Tr("Calculator", "Test"), {"System", 14}));
+    Add<StaticText>("StaticText15", label({132, 138, 54, 20}, Tr("Calculator", "Positive")));
+    Add<StaticText>("StaticText16", label({126, 171, 62, 20}, Tr("Calculator", "Negative")));
+    Add<StaticText>(
+        "StaticText1",
+        label({35, 330, 355, 20}, Tr("Calculator", "Percent with positive test and disorder:")));
 
     // Pasted text, often a spreadsheet's cell, comes in as the number it was meant to be, its
     // digits grouped as the desktop's language groups them.
@@ -267,8 +283,9 @@ bool ControlWnd::EntryKeyDown(const char* name, std::string_view key) {
 // The alert sound is silent on many desktops: what a field refuses must also be seen.
 void ControlWnd::Refuse(const char* name) {
     Beep();
-    ShowNote(Find<EditField>(name),
-             TakesPoint(name) ? "Digits and a decimal point only" : "Whole numbers only");
+    ShowNote(Find<EditField>(name), TakesPoint(name)
+                                        ? Tr("Calculator", "Digits and a decimal point only")
+                                        : Tr("Calculator", "Whole numbers only"));
 }
 
 // Enter ends an entry as in a spreadsheet. A line break in a cell would only hide its number, so
@@ -383,7 +400,10 @@ void ControlWnd::Open() {
 void ControlWnd::ShowResult(const std::string& ppp) {
     auto& field = Find<EditField>("pppFld");
     const std::string said = (ppp.starts_with('.') ? "0" : "") + ppp;
-    field.SetAccessibleDescription(ppp.empty() ? "" : "Positive predictive value: " + said + "%");
+    field.SetAccessibleDescription(
+        ppp.empty() ? ""
+                    : calc::Arg(Tr("Calculator", "Positive predictive value: %1%"),
+                                {calc::Localized(said)}));
     field.SetText(ppp);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/Language.h"
 #include "framework/Platform.h"
 #include "framework/Printing.h"
 #include "resources/DescriptionText.h"
@@ -21,7 +22,7 @@ void DescriptionWnd::Layout() {
         .height = 491,
         .frame = Frame::Document,
         .hasBackColor = false,
-        .title = "Description",
+        .title = Tr("Description", "Description"),
         .visible = true,
         .menuBarVisible = true,
         .closeButton = true,
@@ -49,17 +50,18 @@ void DescriptionWnd::CreateControls0() {
                                       .locks = everyEdge,
                                       .drawnOnly = true,
                                   });
-    Add<EditField>("DescribeFld2", {
-                                       .bounds = {-1, -1, 429, 476},
-                                       .text = std::string(resources::DescriptionText()),
-                                       .font = {"Courier", 10},
-                                       .multiLine = true,
-                                       .styled = true,
-                                       .readOnly = false,
-                                       .scrollBarVertical = true,
-                                       .locks = everyEdge,
-                                       .accessibleName = "Description",
-                                   });
+    Add<EditField>("DescribeFld2",
+                   {
+                       .bounds = {-1, -1, 429, 476},
+                       .text = std::string(resources::DescriptionText(CurrentLanguage().code)),
+                       .font = {"Courier", 10},
+                       .multiLine = true,
+                       .styled = true,
+                       .readOnly = false,
+                       .scrollBarVertical = true,
+                       .locks = everyEdge,
+                       .accessibleName = Tr("Description", "Description"),
+                   });
 }
 
 void DescriptionWnd::AddMenuHandlers() {

@@ -10,6 +10,7 @@
 #include "calc/explain/Wording.h"
 #include "framework/Export.h"
 #include "framework/Group.h"
+#include "framework/Language.h"
 #include "framework/PictureView.h"
 #include "framework/Platform.h"
 #include "framework/PopupMenu.h"
@@ -29,33 +30,49 @@ using namespace framework;
 
 namespace {
 
-const char* const kPercentNote = "Digits and a decimal point only";
-const char* const kFewest = "the fewest people that show the same values";
+std::string PercentNote() {
+    return Tr("ExplanationWindow", "Digits and a decimal point only");
+}
+std::string Fewest() {
+    return Tr("ExplanationWindow", "the fewest people that show the same values");
+}
 
 // The names of what the test looks for and who is tested: each field, its label and what a
 // screen reader calls it.
 struct LabelField {
-    const char *field, *label, *spoken;
+    const char* field;
+    std::string label, spoken;
 };
-constexpr LabelField kLabelFields[] = {
-    {"disorderFld", "What the test looks for:", "What the test looks for"},
-    {"peopleFld", "Who is tested:", "Who is tested, in the plural"},
-    {"personFld", "One of them:", "One of those tested, in the singular"},
-};
+std::vector<LabelField> LabelFields() {
+    return {
+        {"disorderFld", Tr("ExplanationWindow", "What the test looks for:"),
+         Tr("ExplanationWindow", "What the test looks for")},
+        {"peopleFld", Tr("ExplanationWindow", "Who is tested:"),
+         Tr("ExplanationWindow", "Who is tested, in the plural")},
+        {"personFld", Tr("ExplanationWindow", "One of them:"),
+         Tr("ExplanationWindow", "One of those tested, in the singular")},
+    };
+}
 
-// The pictures in the order they stand, with the name an export suggests.
-struct PictureName {
-    const char* control;
-    const char* file;
-};
-constexpr PictureName kPictures[] = {
-    {"TreePic", "frequency-tree.svg"},
-    {"IconsPic", "icon-arrays.svg"},
-    {"CurvesPic", "predictive-values.svg"},
-};
+// The pictures in the order they stand.
+constexpr const char* kPictures[] = {"TreePic", "IconsPic", "CurvesPic"};
+
+// The name an export suggests for a picture.
+std::string PictureFile(const char* control) {
+    if (control == std::string_view("IconsPic")) {
+        return Tr("ExplanationWindow", "icon-arrays.svg");
+    }
+    if (control == std::string_view("CurvesPic")) {
+        return Tr("ExplanationWindow", "predictive-values.svg");
+    }
+    return Tr("ExplanationWindow", "frequency-tree.svg");
+}
 
 // The statistics as the window and the paper show them.
-const std::vector<std::string> kTableHead = {"Statistic", "Value", "95% interval", "Note"};
+std::vector<std::string> TableHead() {
+    return {Tr("ExplanationWindow", "Statistic"), Tr("ExplanationWindow", "Value"),
+            Tr("ExplanationWindow", "95% interval"), Tr("ExplanationWindow", "Note")};
+}
 std::vector<std::vector<std::string>> TableRows(const calc::Explanation& x) {
     std::vector<std::vector<std::string>> rows;
     for (const auto& s : x.statistics) rows.push_back({s.name, s.value, s.interval, s.note});
@@ -92,7 +109,7 @@ void ExplanationWnd::Layout() {
         .minWidth = 420,
         .minHeight = 320,
         .frame = Frame::Document,
-        .title = "Explanation",
+        .title = Tr("ExplanationWindow", "Explanation"),
         .visible = true,
         .menuBarVisible = true,
         .closeButton = true,
@@ -107,7 +124,7 @@ void ExplanationWnd::CreateControls() {
     // is typed, comes after the field, so that nothing above or before the field moves while a
     // person types in it.
     Add<Group>("InputsRow", {.wraps = true});
-    for (const LabelField& l : kLabelFields) {
+    for (const LabelField& l : LabelFields()) {
         const std::string row = std::string(l.field) + "Row";
         Add<Group>(row, {.parent = "InputsRow"});
         auto& label =
@@ -119,42 +136,53 @@ void ExplanationWnd::CreateControls() {
     }
     Add<Group>("PrevalenceRow", {.visible = false, .parent = "InputsRow"});
     auto& prevalenceLabel = Add<StaticText>(
-        "popPreLbl",
-        {.text = "Prevalence in the population tested (%):", .parent = "PrevalenceRow"});
-    auto& prevalence =
-        Add<EditField>("popPreFld", {.bounds = {0, 0, 80, 0},
-                                     .limitText = 9,
-                                     .parent = "PrevalenceRow",
-                                     .accessibleName = "Prevalence in the population tested (%)"});
+        "popPreLbl", {.text = Tr("ExplanationWindow", "Prevalence in the population tested (%):"),
+                      .parent = "PrevalenceRow"});
+    auto& prevalence = Add<EditField>(
+        "popPreFld",
+        {.bounds = {0, 0, 80, 0},
+         .limitText = 9,
+         .parent = "PrevalenceRow",
+         .accessibleName = Tr("ExplanationWindow", "Prevalence in the population tested (%)")});
     prevalence.KeyDown = [this](std::string_view k) { return popPreFld_KeyDown(k); };
     prevalence.Paste = [this](std::string_view text) {
         auto number = calc::PastedNumber(text, true);
-        if (!number) ShowNote(Find<EditField>("popPreFld"), kPercentNote);
+        if (!number) ShowNote(Find<EditField>("popPreFld"), PercentNote());
         return number;
     };
     prevalence.TextChange = [this] { CaseInput_Change(); };
     prevalenceLabel.SetBuddy(prevalence);
     Add<Group>("SizeRow", {.visible = false, .parent = "InputsRow"});
-    auto& sizeLabel = Add<StaticText>("SizeLbl", {.text = "Tell it for:", .parent = "SizeRow"});
-    auto& size = Add<PopupMenu>(
-        "SizePop", {.items = {kFewest}, .parent = "SizeRow", .accessibleName = "Tell it for"});
+    auto& sizeLabel = Add<StaticText>(
+        "SizeLbl", {.text = Tr("ExplanationWindow", "Tell it for:"), .parent = "SizeRow"});
+    auto& size =
+        Add<PopupMenu>("SizePop", {.items = {Fewest()},
+                                   .parent = "SizeRow",
+                                   .accessibleName = Tr("ExplanationWindow", "Tell it for")});
     size.Change = [this] { CaseInput_Change(); };
     sizeLabel.SetBuddy(size);
-    Add<TextView>("SentencesTxt", {.accessibleName = "Explanation"});
-    Add<TextView>("SourceTxt", {.visible = false, .accessibleName = "Source"});
+    Add<TextView>("SentencesTxt", {.accessibleName = Tr("ExplanationWindow", "Explanation")});
+    Add<TextView>("SourceTxt",
+                  {.visible = false, .accessibleName = Tr("ExplanationWindow", "Source")});
     // Between the words and the figures: the persons drawn, then the test at every prevalence.
-    Add<PictureView>("TreePic", {.visible = false, .accessibleName = "Frequency tree"});
-    Add<PictureView>("IconsPic", {.visible = false, .accessibleName = "Icon arrays"});
+    Add<PictureView>(
+        "TreePic", {.visible = false, .accessibleName = Tr("ExplanationWindow", "Frequency tree")});
+    Add<PictureView>("IconsPic",
+                     {.visible = false, .accessibleName = Tr("ExplanationWindow", "Icon arrays")});
     auto& curves = Add<PictureView>(
-        "CurvesPic", {.visible = false, .accessibleName = "Predictive values over prevalence"});
+        "CurvesPic",
+        {.visible = false,
+         .accessibleName = Tr("ExplanationWindow", "Predictive values over prevalence")});
     curves.MouseMove = [this](double x, double) {
         reading_ = calc::PrevalenceAt(shown_, x);
         DrawCurves();
     };
     curves.KeyDown = [this](std::string_view k) { return CurvesPic_KeyDown(k); };
-    Add<Table>("StatisticsTbl", {.headers = kTableHead, .accessibleName = "Statistics"});
-    Add<TextView>("NotesTxt", {.visible = false, .accessibleName = "Notes"});
-    Add<TextView>("MethodsTxt", {.accessibleName = "Methods"});
+    Add<Table>("StatisticsTbl",
+               {.headers = TableHead(), .accessibleName = Tr("ExplanationWindow", "Statistics")});
+    Add<TextView>("NotesTxt",
+                  {.visible = false, .accessibleName = Tr("ExplanationWindow", "Notes")});
+    Add<TextView>("MethodsTxt", {.accessibleName = Tr("ExplanationWindow", "Methods")});
 }
 
 void ExplanationWnd::AddMenuHandlers() {
@@ -256,7 +284,7 @@ void ExplanationWnd::Recalculate() {
     notesView.SetVisible(!notes.empty());
     Find<TextView>("MethodsTxt").SetText(x.methods);
 
-    for (const auto& picture : kPictures) Find<PictureView>(picture.control).SetVisible(explained);
+    for (const char* picture : kPictures) Find<PictureView>(picture).SetVisible(explained);
     shown_ = x;
     if (!explained) return;
     Find<PictureView>("TreePic").SetDrawing(calc::FrequencyTree(x));
@@ -269,7 +297,7 @@ void ExplanationWnd::OfferSizes(const calc::Explanation& x) {
     auto& chooser = Find<PopupMenu>("SizePop");
     const auto chosen = static_cast<std::size_t>(chooser.ListIndex());
     const std::uint64_t was = chosen > 0 && chosen <= sizes_.size() ? sizes_[chosen - 1] : 0;
-    std::vector<std::string> items{kFewest};
+    std::vector<std::string> items{Fewest()};
     int index = 0;
     for (const std::uint64_t n : x.sizes) {
         if (n == was) index = static_cast<int>(items.size());
@@ -317,7 +345,7 @@ bool ExplanationWnd::popPreFld_KeyDown(std::string_view key) {
     }
     if (calc::IsAcceptedKey(key, true)) return false;
     Beep();
-    ShowNote(field, kPercentNote);
+    ShowNote(field, PercentNote());
     return true;
 }
 
@@ -377,7 +405,7 @@ bool ExplanationWnd::Print_Action() {
     std::string notes;
     for (const auto& note : x.notes) notes += note + "\n";
     if (!notes.empty()) y = PlainTextPrinter(*g, notes, width)->DrawAll(y + kGap);
-    const auto table = TablePrinter(*g, kTableHead, TableRows(x), {30, 11, 22, 37}, width);
+    const auto table = TablePrinter(*g, TableHead(), TableRows(x), {30, 11, 22, 37}, width);
     y += kGap;
     // A table that fits on a page is not split between two, where its rows would lose its head.
     if (y + table->Height() > g->PageHeight() && table->Height() <= g->PageHeight()) {
@@ -393,16 +421,17 @@ bool ExplanationWnd::Print_Action() {
 
 // The focused picture, or the tree when no picture has the focus.
 bool ExplanationWnd::Export_Action() {
-    const PictureName* chosen = &kPictures[0];
-    for (const auto& picture : kPictures) {
-        if (Find<PictureView>(picture.control).HasFocus()) chosen = &picture;
+    const char* chosen = kPictures[0];
+    for (const char* picture : kPictures) {
+        if (Find<PictureView>(picture).HasFocus()) chosen = picture;
     }
-    const auto& view = Find<PictureView>(chosen->control);
+    const auto& view = Find<PictureView>(chosen);
     if (!view.Visible()) {
-        MsgBox("There is no picture to export until the calculator holds a test.");
+        MsgBox(Tr("ExplanationWindow",
+                  "There is no picture to export until the calculator holds a test."));
         return false;
     }
-    const std::string path = CurrentPlatform().ChoosePictureFile(*this, chosen->file);
+    const std::string path = CurrentPlatform().ChoosePictureFile(*this, PictureFile(chosen));
     if (path.empty()) return false;
     if (const std::string error = SaveDrawing(view.Current(), path); !error.empty()) MsgBox(error);
     return false;

@@ -6,6 +6,7 @@
 #include "calc/explain/Examples.h"
 #include "calc/explain/Wording.h"
 #include "framework/Application.h"
+#include "framework/Language.h"
 #include "framework/Types.h"
 
 namespace menubar {
@@ -28,17 +29,21 @@ Menu::Menu() {
     using framework::AppleMenuItem;
     using framework::MenuItem;
     using framework::QuitMenuItem;
+    using framework::Tr;
     // A command goes by its item's name to the handler bound under that name: first the front
     // window's (its AddMenuHandlers), then the application's (app/HandleAboutMenu.cpp), which
     // closes the front window for CloseWindowItem and opens the Explanation window. Each menu
     // opens with Alt and its own letter, the one after the '&'; the application menu, which the
     // framework adds before them, takes the first letter of its title that is left (P).
-    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = "&File"});
-    Add<MenuItem>(
-        *this, "UntitledMenu2",
-        {.name = "OpenItem", .autoEnable = true, .text = "Open...", .keyboardShortcut = "Cmd+O"});
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu2", .text = Tr("Menu", "&File")});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "OpenItem",
+                   .autoEnable = true,
+                   .text = Tr("Menu", "Open..."),
+                   .keyboardShortcut = "Cmd+O"});
     // The classic problems, from every window: the application answers them.
-    Add<MenuItem>(*this, "UntitledMenu2", {.name = "ExamplesMenu", .text = "&Examples"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "ExamplesMenu", .text = Tr("Menu", "&Examples")});
     for (const calc::Example& example : calc::Examples()) {
         Add<MenuItem>(*this, "ExamplesMenu",
                       {.name = example.item, .autoEnable = true, .text = example.title});
@@ -46,48 +51,57 @@ Menu::Menu() {
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "CloseWindowItem",
                    .autoEnable = true,
-                   .text = "Close Window",
+                   .text = Tr("Menu", "Close Window"),
                    .keyboardShortcut = "Cmd+W"});
-    Add<MenuItem>(
-        *this, "UntitledMenu2",
-        {.name = "SaveItem", .autoEnable = true, .text = "Save", .keyboardShortcut = "Cmd+S"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "SaveItem",
+                   .autoEnable = true,
+                   .text = Tr("Menu", "Save"),
+                   .keyboardShortcut = "Cmd+S"});
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "SaveAsItem",
                    .autoEnable = true,
-                   .text = "Save As...",
+                   .text = Tr("Menu", "Save As..."),
                    .keyboardShortcut = "Shift+Cmd+S"});
     Add<MenuItem>(*this, "UntitledMenu2",
                   {.name = "ExportItem",
                    .autoEnable = true,
-                   .text = "Export Picture...",
+                   .text = Tr("Menu", "Export Picture..."),
                    .keyboardShortcut = "Shift+Cmd+E"});
-    Add<MenuItem>(
-        *this, "UntitledMenu2",
-        {.name = "Print", .autoEnable = true, .text = "Print...", .keyboardShortcut = "Cmd+P"});
-    Add<QuitMenuItem>(
-        *this, "UntitledMenu2",
-        {.name = "FileQuit", .autoEnable = true, .text = "Quit", .keyboardShortcut = "Cmd+Q"});
-    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu0", .text = "&Edit"});
+    Add<MenuItem>(*this, "UntitledMenu2",
+                  {.name = "Print",
+                   .autoEnable = true,
+                   .text = Tr("Menu", "Print..."),
+                   .keyboardShortcut = "Cmd+P"});
+    Add<QuitMenuItem>(*this, "UntitledMenu2",
+                      {.name = "FileQuit",
+                       .autoEnable = true,
+                       .text = Tr("Menu", "Quit"),
+                       .keyboardShortcut = "Cmd+Q"});
+    Add<MenuItem>(*this, nullptr, {.name = "UntitledMenu0", .text = Tr("Menu", "&Edit")});
     Add<MenuItem>(*this, "UntitledMenu0",
-                  {.name = "EditUndo", .text = "Undo", .keyboardShortcut = "Cmd+Z"});
+                  {.name = "EditUndo", .text = Tr("Menu", "Undo"), .keyboardShortcut = "Cmd+Z"});
     Add<MenuItem>(*this, "UntitledMenu0", {.name = "UntitledMenu1", .text = "-"});
     Add<MenuItem>(*this, "UntitledMenu0",
-                  {.name = "EditCut", .text = "Cut", .keyboardShortcut = "Cmd+X"});
+                  {.name = "EditCut", .text = Tr("Menu", "Cut"), .keyboardShortcut = "Cmd+X"});
     Add<MenuItem>(*this, "UntitledMenu0",
-                  {.name = "EditCopy", .text = "Copy", .keyboardShortcut = "Cmd+C"});
+                  {.name = "EditCopy", .text = Tr("Menu", "Copy"), .keyboardShortcut = "Cmd+C"});
     Add<MenuItem>(*this, "UntitledMenu0",
-                  {.name = "EditPaste", .text = "Paste", .keyboardShortcut = "Cmd+V"});
+                  {.name = "EditPaste", .text = Tr("Menu", "Paste"), .keyboardShortcut = "Cmd+V"});
     Add<MenuItem>(*this, "UntitledMenu0", {.name = "EditClear", .text = ""});
-    Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = "&Window"});
-    Add<MenuItem>(*this, "WindowMenu", {.name = "ControlMenuItem", .text = "Control"});
-    Add<MenuItem>(*this, "WindowMenu", {.name = "DescriptionMenuItem", .text = "Description"});
+    Add<MenuItem>(*this, nullptr, {.name = "WindowMenu", .text = Tr("Menu", "&Window")});
+    Add<MenuItem>(*this, "WindowMenu", {.name = "ControlMenuItem", .text = Tr("Menu", "Control")});
+    Add<MenuItem>(*this, "WindowMenu",
+                  {.name = "DescriptionMenuItem", .text = Tr("Menu", "Description")});
     Add<MenuItem>(*this, "WindowMenu",
                   {.name = "ExplanationMenuItem",
                    .autoEnable = true,
-                   .text = "Explanation",
+                   .text = Tr("Menu", "Explanation"),
                    .keyboardShortcut = "Cmd+I"});
-    Add<MenuItem>(*this, "WindowMenu", {.name = "AboutMenuItem", .text = "About Predivo"});
-    Add<AppleMenuItem>(*this, "WindowMenu", {.name = "AboutQor", .text = "About Predivo"});
+    Add<MenuItem>(*this, "WindowMenu",
+                  {.name = "AboutMenuItem", .text = Tr("Menu", "About Predivo")});
+    Add<AppleMenuItem>(*this, "WindowMenu",
+                       {.name = "AboutQor", .text = Tr("Menu", "About Predivo")});
 }
 
 }  // namespace menubar

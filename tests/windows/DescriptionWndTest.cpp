@@ -21,11 +21,21 @@ namespace {
 
 using DescriptionWndTest = AppTest;
 
-TEST(DescriptionText, HasItsTwentyOneLinesInPlainAscii) {
-    const QStringList line = QString::fromUtf8(resources::DescriptionText()).split('\r');
+TEST(DescriptionText, HasItsTwentyOneLinesInPlainAsciiAndEachTranslationTheirShape) {
+    const QStringList line = QString::fromUtf8(resources::DescriptionText("en")).split('\r');
     EXPECT_FALSE(line.join('\r').contains(QRegularExpression("[^\r -~]"))) << "plain ASCII";
-    ASSERT_EQ(line.size(), 21) << "no line break at the end either";
-    for (int empty : {2, 4, 8, 10, 13, 14, 15, 17, 18, 20}) EXPECT_EQ(line[empty - 1], "");
+    // Each language's text is UTF-8, its own words (Italian has none: English), and keeps the
+    // English lines that are not words, and the reference as published.
+    for (const std::string language : {"en", "de", "es", "fr", "it"}) {
+        const auto text = resources::DescriptionText(language);
+        const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+        EXPECT_EQ(text == resources::DescriptionText("en"), language == "en" || language == "it");
+        const QStringList translated = QString::fromUtf8(bytes).split('\r');
+        EXPECT_EQ(translated.join('\r').toUtf8(), bytes) << language << ": not UTF-8";
+        ASSERT_EQ(translated.size(), 21) << language << ": no line break at the end either";
+        for (int same : {1, 2, 4, 6, 8, 10, 12, 13, 14, 15, 16, 17, 18, 20})
+            EXPECT_EQ(translated[same - 1], line[same - 1]) << language << " " << same;
+    }
     // A line by its number: its whole text, or the parts it must hold.
     // clang-format off
     const std::vector<std::pair<int, QStringList>> rows{
@@ -55,7 +65,7 @@ TEST_F(DescriptionWndTest, OpensAfreshWithTheTitleSelectedInBoldAndFollowsItsEdg
         auto& w = app::DescriptionWnd();
         auto& text = w.Find<EditField>("DescribeFld2");
         EXPECT_EQ(std::pair(w.Width(), w.Height()), std::pair(427, 491));
-        EXPECT_EQ(text.Text(), resources::DescriptionText());
+        EXPECT_EQ(text.Text(), resources::DescriptionText("en"));
         auto* editor = static_cast<QTextEdit*>(text.Widget());
         if (round == 0) firstKey = editor->verticalScrollBar()->palette().cacheKey();
         EXPECT_EQ(editor->verticalScrollBar()->palette().cacheKey(), firstKey);
@@ -76,7 +86,7 @@ TEST_F(DescriptionWndTest, OpensAfreshWithTheTitleSelectedInBoldAndFollowsItsEdg
             EXPECT_EQ(text.Bounds(), (Rect{-1, -1, width + 2, height - 15}));
         }
         QTest::keyClicks(editor, "Edited");
-        ASSERT_NE(text.Text(), resources::DescriptionText()) << "the text takes typing";
+        ASSERT_NE(text.Text(), resources::DescriptionText("en")) << "the text takes typing";
         w.CloseWindow();
     }
 }
