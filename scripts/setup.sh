@@ -8,7 +8,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
     cmake ninja-build g++ pkg-config
     clang libclang-rt-14-dev
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libbenchmark-dev libboost-dev
     xvfb xauth xdotool x11-utils x11-xkb-utils libxcb1-dev
     fonts-dejavu-core poppler-utils

@@ -46,12 +46,14 @@ def expect(what, get, want):
         raise Failure(f"{what} is {get()!r}, expected {want!r}") from None
 
 
-# The caller's environment without its display and buses. The program always starts as an X
-# client: a Qt platform chosen in the caller's environment (offscreen, say) would put it on no
-# screen at all.
-def program_env():
-    ours = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY")
-    return {**{k: v for k, v in os.environ.items() if k not in ours}, "QT_QPA_PLATFORM": "xcb"}
+# The caller's environment without its display and buses, in English whatever the caller's
+# language (a test in another language sets its own). The program always starts as an X client:
+# a Qt platform chosen in the caller's environment (offscreen, say) would put it on no screen.
+def program_env(language="en", lang="C.UTF-8"):
+    ours = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY",
+            "LC_ALL", "LC_MESSAGES", "LC_NUMERIC")
+    return {**{k: v for k, v in os.environ.items() if k not in ours}, "QT_QPA_PLATFORM": "xcb",
+            "LANGUAGE": language, "LANG": lang}
 
 
 def kill_group(proc):
@@ -75,11 +77,11 @@ def children(node):
 # Use as a context manager; every child runs in its own process group so that cleanup also
 # reaches what it spawned (the accessibility bus launcher and registry).
 class Desktop:
-    def __init__(self, accessibility=False):
+    def __init__(self, accessibility=False, language="en", lang="C.UTF-8"):
         self.accessibility, self._procs, self.program, self.maps = accessibility, [], None, []
         self.tmp = tempfile.mkdtemp(prefix="predivo-e2e-")
         # A private runtime folder keeps parallel runs from sharing sockets.
-        self.env = {**program_env(), "XDG_RUNTIME_DIR": self.tmp}
+        self.env = {**program_env(language, lang), "XDG_RUNTIME_DIR": self.tmp}
 
     def __enter__(self):
         try:

@@ -10,7 +10,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop import Desktop, check, main  # noqa: E402
+from desktop import Desktop, check, main, program_env  # noqa: E402
 
 APP_ID = "io.github.predivo.Predivo"
 # Every file with Debian's usual permissions: anything more is a stray install rule, and another
@@ -76,6 +76,12 @@ def test(cpack, build, version):
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
         check(entry["Exec"].split()[0] == "predivo" and entry["Icon"] == "predivo",
               f"Exec={entry['Exec']} Icon={entry['Icon']}: no installed program or icon")
+        # Its words in the desktop's language, the launcher's and the installed program's own.
+        check(all(f"{key}[{lang}]" in entry for key in ("Comment", "GenericName", "Keywords")
+                  for lang in ("de", "es", "fr")), f"untranslated entries: {entry}")
+        german = subprocess.run([binary, "--explain", "0.3", "50", "3"], capture_output=True,
+                                text=True, env=program_env("de", "de_DE.UTF-8"), timeout=30)
+        check("10.000 Personen" in german.stdout, f"the installed program in German: {german}")
         # The desktop's own tool builds its type database from the package's folder: a case file
         # is then of the type the launcher opens.
         mime = os.path.join(root, "usr/share/mime")
