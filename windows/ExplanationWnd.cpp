@@ -54,18 +54,17 @@ std::vector<LabelField> LabelFields() {
     };
 }
 
-// The pictures in the order they stand.
-constexpr const char* kPictures[] = {"TreePic", "IconsPic", "CurvesPic"};
-
-// The name an export suggests for a picture.
-std::string PictureFile(const char* control) {
-    if (control == std::string_view("IconsPic")) {
-        return Tr("ExplanationWindow", "icon-arrays.svg");
-    }
-    if (control == std::string_view("CurvesPic")) {
-        return Tr("ExplanationWindow", "predictive-values.svg");
-    }
-    return Tr("ExplanationWindow", "frequency-tree.svg");
+// The pictures in the order they stand, with the name an export suggests.
+struct PictureName {
+    const char* control;
+    std::string file;
+};
+std::vector<PictureName> Pictures() {
+    return {
+        {"TreePic", Tr("ExplanationWindow", "frequency-tree.svg")},
+        {"IconsPic", Tr("ExplanationWindow", "icon-arrays.svg")},
+        {"CurvesPic", Tr("ExplanationWindow", "predictive-values.svg")},
+    };
 }
 
 // The statistics as the window and the paper show them.
@@ -284,7 +283,7 @@ void ExplanationWnd::Recalculate() {
     notesView.SetVisible(!notes.empty());
     Find<TextView>("MethodsTxt").SetText(x.methods);
 
-    for (const char* picture : kPictures) Find<PictureView>(picture).SetVisible(explained);
+    for (const auto& picture : Pictures()) Find<PictureView>(picture.control).SetVisible(explained);
     shown_ = x;
     if (!explained) return;
     Find<PictureView>("TreePic").SetDrawing(calc::FrequencyTree(x));
@@ -421,17 +420,18 @@ bool ExplanationWnd::Print_Action() {
 
 // The focused picture, or the tree when no picture has the focus.
 bool ExplanationWnd::Export_Action() {
-    const char* chosen = kPictures[0];
-    for (const char* picture : kPictures) {
-        if (Find<PictureView>(picture).HasFocus()) chosen = picture;
+    const std::vector<PictureName> pictures = Pictures();
+    const PictureName* chosen = &pictures[0];
+    for (const auto& picture : pictures) {
+        if (Find<PictureView>(picture.control).HasFocus()) chosen = &picture;
     }
-    const auto& view = Find<PictureView>(chosen);
+    const auto& view = Find<PictureView>(chosen->control);
     if (!view.Visible()) {
         MsgBox(Tr("ExplanationWindow",
                   "There is no picture to export until the calculator holds a test."));
         return false;
     }
-    const std::string path = CurrentPlatform().ChoosePictureFile(*this, PictureFile(chosen));
+    const std::string path = CurrentPlatform().ChoosePictureFile(*this, chosen->file);
     if (path.empty()) return false;
     if (const std::string error = SaveDrawing(view.Current(), path); !error.empty()) MsgBox(error);
     return false;
